@@ -1,0 +1,23 @@
+#include "generators/age_handedness.h"
+
+#include <string>
+
+#include "record/numbers.h"
+
+namespace dossier {
+
+void RollAge(CharacterRecord& record) {
+    if (record.Text(Field::txtAge) != " ") return;
+    const int roll = record.RollAndKeep(30);
+    record.Write(Field::txtAge, std::to_string(roll + 12));
+    if (ReadNumber(record, Field::txtAge) < 22) record.Write(Field::txtAge, "22");
+}
+
+void RollHandedness(CharacterRecord& record) {
+    if (record.Text(Field::cboHandedness) != "Handedness") return;
+    const int roll = record.RollAndKeep(100);
+    const char* hand = roll <= 89 ? "Right" : roll <= 98 ? "Left" : "Ambidextrous";
+    record.Write(Field::cboHandedness, hand);
+}
+
+}  // namespace dossier

@@ -1,0 +1,61 @@
+#include "generators/derived_traits.h"
+
+#include "record/numbers.h"
+
+namespace dossier {
+
+namespace {
+
+long long Round(double value) { return static_cast<long long>(RoundHalfEven(value)); }
+
+}  // namespace
+
+PrimaryTraitValues ReadPrimaryTraits(const CharacterRecord& record) {
+    return {ReadFloor(record, Field::txtPS), ReadFloor(record, Field::txtCH),
+            ReadFloor(record, Field::txtWP), ReadFloor(record, Field::txtCO),
+            ReadFloor(record, Field::txtK),  ReadFloor(record, Field::txtCD)};
+}
+
+DerivedTraitValues DeriveTraits(const PrimaryTraitValues& p) {
+    // Sums in double, each formed before its division; every value rounds on its own.
+    const double PS = p.PS, CH = p.CH, WP = p.WP, CO = p.CO, K = p.K, CD = p.CD;
+    DerivedTraitValues d{};
+    d.OF = Round((CO + CD) / 2);
+    d.DP = Round((CH + CO) / 2);
+    d.EV = Round((CH + CD) / 2);
+    d.DA = Round((K + CD) / 2);
+    d.OB = Round((K + WP) / 2);
+    d.SR = Round((WP + CO) / 2);
+    d.GV = Round((CH + WP + CO + K + CD) / 5);
+    d.MV = static_cast<long long>(PS + WP + CD);
+    d.LL = Round((PS + WP) / 10);
+    d.Well = Round((WP + CD) / 2);
+    d.BA = Round((PS + WP) / 2);
+    d.PR = Round(((K + WP) / 2 + CD) / 2);
+    d.HTH = static_cast<long long>(PS) + Round((CH + CD) / 2);
+    d.SV = Round((CH + CO) / 2) + Round((CH + CD) / 2);
+    return d;
+}
+
+void ComputeDerivedTraits(CharacterRecord& record) {
+    const DerivedTraitValues d = DeriveTraits(ReadPrimaryTraits(record));
+    const auto write = [&record](Field field, long long value) {
+        record.Write(field, std::to_string(value));
+    };
+    write(Field::txtOF, d.OF);
+    write(Field::txtDP, d.DP);
+    write(Field::txtEV, d.EV);
+    write(Field::txtDA, d.DA);
+    write(Field::txtOB, d.OB);
+    write(Field::txtSR, d.SR);
+    write(Field::txtGV, d.GV);
+    write(Field::txtMV, d.MV);
+    write(Field::txtLL, d.LL);
+    write(Field::txtWell, d.Well);
+    write(Field::txtBA, d.BA);
+    write(Field::txtPR, d.PR);
+    write(Field::txtHTH, d.HTH);
+    write(Field::txtSV, d.SV);
+}
+
+}  // namespace dossier

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "record/dice.h"
+#include "record/field.h"
+
+namespace dossier {
+
+inline constexpr std::size_t kKnowledgeAreaSlots = 41;
+
+// Values the generators share that the window never shows.
+struct WorkingValues {
+    std::array<std::string, kKnowledgeAreaSlots> knowledgeAreas{};
+    std::int16_t lastRoll = 0;
+    std::int16_t sexFixed = 0;
+    std::string heightClass;  // "S", "A", "T" or empty
+    std::string weightClass;  // "L", "A", "H" or empty
+};
+
+class CharacterRecord;
+
+// Runs on every change of the age text; the generators install RollAge here.
+using AgeHook = void (*)(CharacterRecord&);
+
+// The one character: every field as the window shows it, the working values, and the
+// dice that every rule rolls. Front ends fill it; generators read and write it.
+class CharacterRecord {
+public:
+    // Start-up state: the window's design-time texts, working values cleared.
+    explicit CharacterRecord(Dice& dice, AgeHook ageHook = nullptr);
+
+    const std::string& Text(Field field) const { return texts_[Index(field)]; }
+
+    // Writing txtAge runs the age hook before returning. The hook's own writes run
+    // it again; they find a number there and stop, so the nesting ends by itself.
+    void Write(Field field, std::string text);
+
+    int DieRoll(std::int16_t sides) { return dice_->DieRoll(sides); }
+    // Rolls and keeps the result as the last roll, as the characteristic generators do.
+    int RollAndKeep(std::int16_t sides);
+
+    Dice& dice() const { return *dice_; }
+    void UseDice(Dice& dice) { dice_ = &dice; }
+
+    WorkingValues working;
+
+private:
+    std::array<std::string, kFieldCount> texts_;
+    Dice* dice_;
+    AgeHook ageHook_;
+};
+
+}  // namespace dossier

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "generators/age_handedness.h"
+#include "record/character_record.h"
+#include "record/scripted_dice.h"
+
+namespace dossier::testing {
+
+// A start-up record rolling scripted dice; every test checks the script was used up.
+class RecordTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        EXPECT_EQ(dice.Remaining(), 0U) << "the rule rolled fewer dice than scripted";
+    }
+
+    const std::string& Text(Field field) const { return record.Text(field); }
+    void Set(Field field, std::string text) { record.Write(field, std::move(text)); }
+
+    ScriptedDice dice;
+    CharacterRecord record = StartupRecord(dice);
+};
+
+}  // namespace dossier::testing
