@@ -1,0 +1,174 @@
+#include "cli/cli_options.h"
+
+#include <CLI/CLI.hpp>
+#include <ostream>
+#include <sstream>
+
+#include "ui/field_validation.h"
+
+namespace dossier::cli {
+
+const std::vector<ModeInfo>& Modes() {
+    static const std::vector<ModeInfo> modes = {
+        {"quick", "Completely Random Generation", &GenerationModes::cmdQuikGen_Click, false, false},
+        {"level", "Random Generation  By Level", &GenerationModes::cdmRandwL_Click, false, true},
+        {"sex", "Random Generation by Sex", &GenerationModes::cmdRandbySex_Click, true, false},
+        {"sex-level", "Random Generation By Sex and Level", &GenerationModes::cmdrandbySandL_Click,
+         true, true},
+        {"my-characteristics", "My Characteristcs Random Traits",
+         &GenerationModes::cmdSrandT_Click, false, false},
+        {"my-traits", "Generate NPC Using My Traits", &GenerationModes::cmdUseParam_Click, false,
+         false},
+        {"traits", "Random Traits Only", &GenerationModes::cmdPrimary_Click, false, false},
+    };
+    return modes;
+}
+
+namespace {
+
+struct PresetOption {
+    const char* flag;
+    Field field;
+    const char* help;
+};
+
+constexpr PresetOption kPresets[] = {
+    {"--sex", Field::cboSex, "Gender: M, m, Male, male, F, f, Female or female"},
+    {"--race", Field::cboRace, "Race"},
+    {"--hair", Field::cboHair, "Hair Color"},
+    {"--handedness", Field::cboHandedness, "Handedness"},
+    {"--age", Field::txtAge, "Age, a whole number from 1 to 100"},
+    {"--height", Field::cboHeight, "Height, such as 5'10"},
+    {"--weight", Field::cboWeight, "Weight in pounds"},
+    {"--military", Field::cboMilitary, "Military Service (rank)"},
+    {"--branch", Field::cboBranch, "Military Branch"},
+    {"--glasses", Field::cboGlasses, "Glasses"},
+    {"--level", Field::txtLevel, "Level, a whole number from 1 to 20"},
+    {"--ps", Field::txtPS, "Physical Strength"},
+    {"--ch", Field::txtCH, "Charm"},
+    {"--wp", Field::txtWP, "Willpower"},
+    {"--co", Field::txtCO, "Courage"},
+    {"--k", Field::txtK, "Knowledge"},
+    {"--cd", Field::txtCD, "Coordination"},
+};
+
+std::string ModeHelp() {
+    std::ostringstream text;
+    text << "Generation mode, one of the window's buttons:";
+    for (const ModeInfo& mode : Modes()) {
+        text << "\n  " << mode.name << std::string(20 - std::string(mode.name).size(), ' ') << '"'
+             << mode.caption << '"';
+    }
+    return text.str();
+}
+
+// A usage error with the window's own message for the value.
+int Reject(std::ostream& err, const std::string& title, const std::string& message) {
+    err << "dossier-cli: " << title << ": " << message << '\n';
+    return 2;
+}
+
+}  // namespace
+
+ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& out,
+                              std::ostream& err) {
+    CLI::App app{"Generates non-player characters and their character sheets, as the Dossier "
+                 "window does.",
+                 "dossier-cli"};
+    app.set_version_flag("--version", "dossier-cli " + std::to_string(DOSSIER_VERSION_MAJOR) + "." +
+                                          std::to_string(DOSSIER_VERSION_MINOR));
+    app.footer(
+        "Presets are typed into the character before the mode runs, as a user types into the\n"
+        "window; the mode keeps or replaces them as its button would. The sex and level modes\n"
+        "take their prompts' answers from --sex and --level.\n\n"
+        "Exit status: 0 done, 1 output could not be written, 2 invalid usage or input.");
+
+    std::string modeName = "quick";
+    std::string formatName = "sheet";
+    CliOptions options;
+    std::map<std::string, std::string> modeChoices;
+    for (const ModeInfo& mode : Modes()) modeChoices.emplace(mode.name, mode.name);
+
+    app.add_option("--mode", modeName, ModeHelp())
+        ->check(CLI::IsMember(modeChoices))
+        ->default_str("quick");
+    app.add_option("--count", options.count, "How many characters to generate")
+        ->check(CLI::Range(1LL, 100000000LL))
+        ->default_str("1");
+    app.add_option("--output", options.output,
+                   "Sheet file, folder for several sheets (DIR/char-<i>.txt), or - for standard "
+                   "output; default: the sheet file in the home folder");
+    app.add_option("--format", formatName, "sheet: the character sheet; json: JSON Lines")
+        ->check(CLI::IsMember({"sheet", "json"}))
+        ->default_str("sheet");
+    std::uint64_t seed = 0;
+    CLI::Option* seedOption =
+        app.add_option("--seed", seed, "Roll reproducibly: same seed and arguments, same output");
+
+    std::vector<std::optional<std::string>> presetValues(std::size(kPresets));
+    for (std::size_t i = 0; i < std::size(kPresets); ++i) {
+        app.add_option(kPresets[i].flag, presetValues[i], kPresets[i].help)->group("Presets");
+    }
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return {std::nullopt, 0};
+    } catch (const CLI::CallForVersion&) {
+        out << app.version() << '\n';
+        return {std::nullopt, 0};
+    } catch (const CLI::ParseError& error) {
+        err << "dossier-cli: " << error.what() << "\nRun with --help for more information.\n";
+        return {std::nullopt, 2};
+    }
+
+    for (const ModeInfo& mode : Modes()) {
+        if (modeName == mode.name) options.mode = &mode;
+    }
+    options.format = formatName == "json" ? Format::Json : Format::Sheet;
+    if (seedOption->count() > 0) options.seed = seed;
+
+    for (std::size_t i = 0; i < std::size(kPresets); ++i) {
+        if (!presetValues[i]) continue;
+        const Field field = kPresets[i].field;
+        std::string value = *presetValues[i];
+        if (field == Field::cboSex) {
+            const std::optional<std::string> sex = SexFromAnswer(value);
+            if (!sex) return {std::nullopt, Reject(err, "Invalid Sex", "Enter Male (M) or Female (F) ")};
+            if (options.mode->asksSex) {
+                options.sexAnswer = value;
+                continue;
+            }
+            value = *sex;
+        }
+        if (field == Field::txtLevel) {
+            if (!IsValidLevel(value)) return {std::nullopt, Reject(err, kLevelTitle, kLevelMessage)};
+            if (options.mode->asksLevel) {
+                options.levelAnswer = value;
+                continue;
+            }
+        }
+        if (field == Field::txtAge && !IsValidAge(value)) {
+            return {std::nullopt, Reject(err, kAgeTitle, kAgeMessage)};
+        }
+        options.presets.emplace_back(field, std::move(value));
+    }
+    if (options.mode->asksSex && !options.sexAnswer) {
+        err << "dossier-cli: mode " << options.mode->name << " asks for the sex: give --sex M or --sex F\n";
+        return {std::nullopt, 2};
+    }
+    if (options.mode->asksLevel && !options.levelAnswer) {
+        err << "dossier-cli: mode " << options.mode->name
+            << " asks for the level: give --level with a whole number from 1 to 20\n";
+        return {std::nullopt, 2};
+    }
+    if (options.count > 1 && options.format == Format::Sheet && !options.output) {
+        err << "dossier-cli: several sheets need --output DIR (one file each) or --output - "
+               "(standard output)\n";
+        return {std::nullopt, 2};
+    }
+    return {std::move(options), 0};
+}
+
+}  // namespace dossier::cli

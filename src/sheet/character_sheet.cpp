@@ -1,0 +1,134 @@
+#include "sheet/character_sheet.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "generators/glasses_coordination_loss.h"
+#include "generators/physique.h"
+#include "record/numbers.h"
+
+namespace dossier {
+
+namespace {
+
+constexpr std::string_view kBlanks26 = "                          ";
+constexpr std::string_view kHyphens26 = "--------------------------";
+constexpr std::string_view kHyphens33 = "---------------------------------";
+
+// Appends one record of quoted fields; nothing inside a field is escaped.
+class LineWriter {
+public:
+    explicit LineWriter(std::string& out) : out_(out) {}
+
+    LineWriter& Field(std::string_view part) {
+        out_ += '"';
+        return Add(part);
+    }
+    LineWriter& Add(std::string_view part) {
+        out_ += part;
+        return *this;
+    }
+    LineWriter& Add(long long value) {
+        char digits[24];
+        const auto result = std::to_chars(digits, digits + sizeof digits, value);
+        out_.append(digits, result.ptr);
+        return *this;
+    }
+    LineWriter& Next() {  // closes this field and opens the next one on the same line
+        out_ += "\",\"";
+        return *this;
+    }
+    void End() { out_ += "\"\r\n"; }
+    void Blank() { out_ += "\r\n"; }
+
+private:
+    std::string& out_;
+};
+
+}  // namespace
+
+CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
+    RollCoordinationLoss(record);
+    RollPhysique(record);
+
+    CharacterSheet sheet;
+    sheet.traits = ReadPrimaryTraits(record);
+    sheet.derived = DeriveTraits(sheet.traits);
+    sheet.languages = RollLanguages(record, sheet.traits.K);
+    sheet.education = RollEducation(record);
+    const double goal = LoadKnowledgeAreas(record);
+    const double knowledge = ReadNumber(record, Field::txtK);
+    for (const AreaScore& area : RollAreas(record, goal, knowledge)) {
+        sheet.areas.push_back({record.working.knowledgeAreas[static_cast<std::size_t>(area.slot)],
+                               area.score});
+    }
+
+    const auto text = [&record](dossier::Field field) -> const std::string& {
+        return record.Text(field);
+    };
+    const std::string& physique = text(Field::cboPhysique);
+    const DerivedTraitValues& d = sheet.derived;
+
+    std::string& out = sheet.text;
+    out.reserve(2048);
+    LineWriter line(out);
+    line.Field(kBlanks26).Add("     Sex        ").Add(text(Field::cboSex)).End();
+    line.Field("Name  ____________________").Add("     Age        ").Add(text(Field::txtAge)).End();
+    line.Field("Alias ____________________").Add("     Level      ").Add(text(Field::txtLevel)).End();
+    line.Field(kBlanks26).Add("     Handedness ").Add(text(Field::cboHandedness)).End();
+    line.Field(kBlanks26).Add("     Hair Color ").Add(text(Field::cboHair)).End();
+    line.Field(kBlanks26).Add("     Height     ").Add(text(Field::cboHeight)).End();
+    line.Field(kBlanks26).Add("     Weight     ").Add(text(Field::cboWeight)).Add(" lbs.").End();
+    line.Field(kBlanks26).Add("     Race       ").Add(text(Field::cboRace)).End();
+    line.Field(kHyphens26).Add("     Military Service: ").Next();
+    line.Add(text(Field::cboMilitary)).Add(", ").Add(text(Field::cboBranch)).End();
+    line.Field("PRIMARY TRAITS            ").Add("     Glasses:   ").Add(text(Field::cboGlasses)).End();
+    line.Field(kHyphens26).Add("     Loss of Coordination: ").Add(text(Field::cboLoss)).End();
+    line.Field("Physical Strength         ").Add(text(Field::txtPS)).End();
+    line.Field("Charm                     ").Add(text(Field::txtCH)).End();
+    line.Field("Willpower                 ").Add(text(Field::txtWP)).End();
+    line.Field("Courage                   ").Add(text(Field::txtCO)).End();
+    line.Field("Knowledge                 ").Add(text(Field::txtK)).End();
+    line.Field("Coordination              ").Add(text(Field::txtCD)).End();
+    line.Field(kHyphens26).End();
+    line.Field("SECONDARY TRAITS").End();
+    line.Field(kHyphens26).End();
+    line.Field("Offense                   ").Add(d.OF).End();
+    line.Field("Deception                 ").Add(d.DP).End();
+    line.Field(physique == "Ectomorphic" ? "Evasion           (+60)   " : "Evasion                   ")
+        .Add(d.EV)
+        .End();
+    line.Field("Deactivation              ").Add(d.DA).End();
+    line.Field("Observation               ").Add(d.OB).End();
+    line.Field("Shock Resistance          ").Add(d.SR).End();
+    line.Field("Gambling Value            ").Add(d.GV).End();
+    line.Field(physique == "Endomorphic" ? "Movement Value    (-60)   " : "Movement Value            ")
+        .Add(d.MV)
+        .End();
+    line.Field("Life Level                ").Add(d.LL).End();
+    // The sheet's Balance is the window's Wellness and the other way round.
+    line.Field("Balance                   ").Add(d.Well).End();
+    line.Field("Wellness                  ").Add(d.BA).End();
+    line.Field(kHyphens26).End();
+    line.Field("TERTIARY TRAITS           ").End();
+    line.Field(kHyphens26).End();
+    line.Field("Perception                ").Add(d.PR).End();
+    line.Field(physique == "Mesomorphic" ? "Hand to Hand Combat (+60) " : "Hand to Hand Combat Value ")
+        .Add(d.HTH)
+        .End();
+    line.Field("Surprise Value            ").Add(d.SV).End();
+    line.Blank();
+    line.Blank();
+    line.Field("LANGUAGES   ").End();
+    for (int score : sheet.languages) line.Field("__________________________").Add(score).End();
+    line.Blank();
+    line.Field("EDUCATION LEVEL").End();
+    line.Field(sheet.education).End();
+    line.Blank();
+    line.Field("SUPERIOR AREAS OF KNOWLEDGE").End();
+    line.Field(kHyphens33).End();
+    for (const KnowledgeArea& area : sheet.areas) line.Field(area.name).Add(area.score).End();
+    return sheet;
+}
+
+}  // namespace dossier

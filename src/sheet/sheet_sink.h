@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+
+#include "record/character_record.h"
+#include "sheet/character_sheet.h"
+
+namespace dossier {
+
+// Receives every sheet a generation finishes. The window writes it to the sheet file;
+// the CLI streams it or keeps it for JSON.
+class SheetSink {
+public:
+    virtual ~SheetSink() = default;
+    virtual void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) = 0;
+};
+
+// Replaces the sheet file at one path with every sheet delivered.
+class SheetFileSink final : public SheetSink {
+public:
+    explicit SheetFileSink(std::filesystem::path path) : path_(std::move(path)) {}
+
+    void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) override;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace dossier

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "record/character_record.h"
+#include "sheet/sheet_sink.h"
+
+namespace dossier {
+
+// The four operations that turn the record into a complete character. A value that
+// cannot be read as a number stops them with FieldValueError; a sheet that cannot be
+// delivered stops them with the sink's error.
+class GenerationSequence {
+public:
+    GenerationSequence(CharacterRecord& record, SheetSink& sink) : record_(record), sink_(sink) {}
+
+    // Resets the characteristics to their captions and rolls them all; writes no sheet.
+    void cmdGenChars_Click();
+    // Rolls only the characteristics still at their captions; never military service.
+    void cmdUserChars_Click();
+    // Rolls all six primary traits afresh, completes the character, writes the sheet.
+    void cmdPrimary_Click();
+    // Keeps typed primary traits, rolls only the empty ones, writes the sheet.
+    void cmdUseParam_Click();
+
+    void WriteCharacterSheet();
+
+private:
+    CharacterRecord& record_;
+    SheetSink& sink_;
+};
+
+}  // namespace dossier
