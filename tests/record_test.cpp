@@ -33,7 +33,7 @@ TEST_F(RecordTest, StartupState) {
     EXPECT_EQ(record.working.sexFixed, 0);
     EXPECT_EQ(record.working.heightClass, "");
     EXPECT_EQ(record.working.weightClass, "");
-    for (const std::string& slot : record.working.knowledgeAreas) EXPECT_EQ(slot, "");
+    for (std::string_view slot : record.working.knowledgeAreas) EXPECT_EQ(slot, "");
 }
 
 TEST_F(RecordTest, WritingTheUnsetAgeRollsAnAgeBeforeTheWriteReturns) {

@@ -20,8 +20,8 @@ namespace {
 // Keeps the sheet a mode delivers, with the fields that may change after it.
 class CaptureSink final : public SheetSink {
 public:
-    void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) override {
-        sheet_ = sheet;
+    void Deliver(const CharacterRecord& record, CharacterSheet sheet) override {
+        sheet_ = std::move(sheet);
         moment_ = {record.Text(Field::cboGlasses), record.Text(Field::cboLoss),
                    record.Text(Field::cboPhysique)};
         delivered_ = true;

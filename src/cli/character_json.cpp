@@ -6,9 +6,9 @@ namespace dossier::cli {
 
 namespace {
 
-std::string Trimmed(const std::string& padded) {
+std::string Trimmed(std::string_view padded) {
     const std::size_t end = padded.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : padded.substr(0, end + 1);
+    return std::string(end == std::string_view::npos ? std::string_view() : padded.substr(0, end + 1));
 }
 
 }  // namespace

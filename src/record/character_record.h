@@ -14,7 +14,8 @@ inline constexpr std::size_t kKnowledgeAreaSlots = 41;
 
 // Values the generators share that the window never shows.
 struct WorkingValues {
-    std::array<std::string, kKnowledgeAreaSlots> knowledgeAreas{};
+    // Padded area names; they point into the program's fixed list, so a refill costs nothing.
+    std::array<std::string_view, kKnowledgeAreaSlots> knowledgeAreas{};
     std::int16_t lastRoll = 0;
     std::int16_t sexFixed = 0;
     std::string heightClass;  // "S", "A", "T" or empty

@@ -21,6 +21,19 @@ FieldValueError::FieldValueError(Field field, std::string text)
     : std::runtime_error(DescribeProblem(field, text)), field_(field), text_(std::move(text)) {}
 
 std::optional<double> ParseNumber(std::string_view text) {
+    // Most texts are the plain digits the system writes itself; read those directly.
+    if (!text.empty() && text.size() <= 9) {
+        int whole = 0;
+        bool digitsOnly = true;
+        for (char c : text) {
+            if (c < '0' || c > '9') {
+                digitsOnly = false;
+                break;
+            }
+            whole = whole * 10 + (c - '0');
+        }
+        if (digitsOnly) return whole;
+    }
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);

@@ -10,7 +10,7 @@
 namespace dossier {
 
 struct KnowledgeArea {
-    std::string name;  // padded to the section's width, as the sheet prints it
+    std::string_view name;  // padded to the section's width; points into the fixed list
     int score;
 };
 

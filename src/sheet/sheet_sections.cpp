@@ -9,51 +9,60 @@ namespace dossier {
 
 namespace {
 
-// Slot 0 is out of reach of the d40; "Engineering, Construction/Civil" was listed for slot
-// 15 but "Engineering, Electrical" took it, so neither ever reaches a sheet.
-constexpr std::array<std::string_view, kKnowledgeAreaSlots> kAreaNames = {
-    "Agriculture",
-    "Animal Science",
-    "Anthropology",
-    "Architecture",
-    "Arts & Crafts",
-    "Astronomy/Space Science",
-    "Biology/Biochemistry",
-    "Botany",
-    "Business/Industry",
-    "Chemistry",
-    "Computer Science",
-    "Ecology/Earth Science",
-    "Economics/Finance",
-    "Education/Indoctrination",
-    "Engineering, Aeronautical",
-    "Engineering, Electrical",
-    "Engineering, Hydraulic",
-    "Engineering, Industrial",
-    "Engineering, Mechanical",
-    "Engineering, Transportation",
-    "Fine Arts",
-    "Geography",
-    "Geology",
-    "Home Economics",
-    "Law",
-    "Linguistics",
-    "Literature",
-    "Mathematics/Accounting",
-    "Medicine/Physiology",
-    "Metallurgy",
-    "Military Science/Weapons",
-    "Naval Science",
-    "Philosphy",
-    "Photography",
-    "Physical Education",
-    "Physics",
-    "Political Science",
-    "Psychology",
-    "Religion",
-    "Social Science",
-    "World History/Current Affairs",
+// Each name padded to the section's width, as the sheet prints it. Slot 0 is out of reach
+// of the d40; "Engineering, Construction/Civil" was listed for slot 15 but "Engineering,
+// Electrical" took it, so neither ever reaches a sheet.
+constexpr std::array<std::string_view, kKnowledgeAreaSlots> kPaddedAreaNames = {
+    "Agriculture                      ",
+    "Animal Science                   ",
+    "Anthropology                     ",
+    "Architecture                     ",
+    "Arts & Crafts                    ",
+    "Astronomy/Space Science          ",
+    "Biology/Biochemistry             ",
+    "Botany                           ",
+    "Business/Industry                ",
+    "Chemistry                        ",
+    "Computer Science                 ",
+    "Ecology/Earth Science            ",
+    "Economics/Finance                ",
+    "Education/Indoctrination         ",
+    "Engineering, Aeronautical        ",
+    "Engineering, Electrical          ",
+    "Engineering, Hydraulic           ",
+    "Engineering, Industrial          ",
+    "Engineering, Mechanical          ",
+    "Engineering, Transportation      ",
+    "Fine Arts                        ",
+    "Geography                        ",
+    "Geology                          ",
+    "Home Economics                   ",
+    "Law                              ",
+    "Linguistics                      ",
+    "Literature                       ",
+    "Mathematics/Accounting           ",
+    "Medicine/Physiology              ",
+    "Metallurgy                       ",
+    "Military Science/Weapons         ",
+    "Naval Science                    ",
+    "Philosphy                        ",
+    "Photography                      ",
+    "Physical Education               ",
+    "Physics                          ",
+    "Political Science                ",
+    "Psychology                       ",
+    "Religion                         ",
+    "Social Science                   ",
+    "World History/Current Affairs    ",
 };
+
+constexpr bool AllPadded() {
+    for (std::string_view name : kPaddedAreaNames) {
+        if (name.size() != kAreaNameWidth || name.back() != ' ') return false;
+    }
+    return true;
+}
+static_assert(AllPadded(), "every area name is padded with blanks to the section's width");
 
 }  // namespace
 
@@ -80,11 +89,7 @@ std::string RollEducation(CharacterRecord& record) {
 }
 
 double LoadKnowledgeAreas(CharacterRecord& record) {
-    for (std::size_t slot = 0; slot < kAreaNames.size(); ++slot) {
-        std::string& padded = record.working.knowledgeAreas[slot];
-        padded.assign(kAreaNames[slot]);
-        padded.resize(kAreaNameWidth, ' ');
-    }
+    record.working.knowledgeAreas = kPaddedAreaNames;
     return ReadNumber(record, Field::txtK) / 10;
 }
 

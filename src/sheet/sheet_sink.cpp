@@ -4,7 +4,7 @@
 
 namespace dossier {
 
-void SheetFileSink::Deliver(const CharacterRecord& /*record*/, const CharacterSheet& sheet) {
+void SheetFileSink::Deliver(const CharacterRecord& /*record*/, CharacterSheet sheet) {
     WriteSheetFile(path_, sheet.text);
 }
 

@@ -12,7 +12,7 @@ namespace dossier {
 class SheetSink {
 public:
     virtual ~SheetSink() = default;
-    virtual void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) = 0;
+    virtual void Deliver(const CharacterRecord& record, CharacterSheet sheet) = 0;
 };
 
 // Replaces the sheet file at one path with every sheet delivered.
@@ -20,7 +20,7 @@ class SheetFileSink final : public SheetSink {
 public:
     explicit SheetFileSink(std::filesystem::path path) : path_(std::move(path)) {}
 
-    void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) override;
+    void Deliver(const CharacterRecord& record, CharacterSheet sheet) override;
     const std::filesystem::path& path() const { return path_; }
 
 private:

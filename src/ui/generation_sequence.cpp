@@ -75,8 +75,7 @@ void GenerationSequence::cmdUseParam_Click() {
 }
 
 void GenerationSequence::WriteCharacterSheet() {
-    const CharacterSheet sheet = ComposeCharacterSheet(record_);
-    sink_.Deliver(record_, sheet);
+    sink_.Deliver(record_, ComposeCharacterSheet(record_));
 }
 
 }  // namespace dossier

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "record/numbers.h"
+#include "sheet/character_sheet.h"
+#include "test_support.h"
+
+namespace dossier {
+namespace {
+
+using testing::RecordTest;
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    EXPECT_EQ(start, text.size()) << "the last line must end in CR LF too";
+    return lines;
+}
+
+class Sheet : public RecordTest {
+protected:
+    // A scripted character: every characteristic set, traits typed, classes T and L.
+    void SetUpCharacter() {
+        const std::pair<Field, const char*> fields[] = {
+            {Field::cboSex, "Female"},        {Field::txtAge, "22"},
+            {Field::txtLevel, "5"},           {Field::cboHandedness, "Left"},
+            {Field::cboHair, "Red/Auburn"},   {Field::cboHeight, "5'10\""},
+            {Field::cboWeight, "142"},        {Field::cboRace, "Asian"},
+            {Field::cboMilitary, "Seaman"},   {Field::cboBranch, "Navy"},
+            {Field::cboGlasses, "Glasses/CLs"}, {Field::txtPS, "70"},
+            {Field::txtCH, "81"},             {Field::txtWP, "60"},
+            {Field::txtCO, "75"},             {Field::txtK, "52"},
+            {Field::txtCD, "50"},
+        };
+        for (const auto& [field, text] : fields) Set(field, text);
+        record.working.heightClass = "T";
+        record.working.weightClass = "L";
+    }
+
+    void ScriptSheetRolls() {
+        dice.Add(100, 25);  // coordination loss: 50 x 25 / 100 = 12.5 -> 12%
+        // Languages: K 52 wants 3. First 70 + 5; 80 and 40 are thrown away.
+        dice.Add({{30, 5}, {100, 80}, {100, 41}, {100, 40}, {100, 74}});
+        dice.Add(100, 10);  // education: the roll between the tabled ranges
+        // Areas: goal 5.2, so six. Slot 1 twice: the second draw takes no d100.
+        dice.Add({{40, 1}, {100, 20}, {40, 1}, {40, 40}, {100, 21}, {40, 15}, {100, 100},
+                  {40, 32}, {100, 50}, {40, 25}, {100, 1}, {40, 14}, {100, 99}});
+    }
+};
+
+TEST_F(Sheet, ByteForByte) {
+    SetUpCharacter();
+    ScriptSheetRolls();
+    const CharacterSheet sheet = ComposeCharacterSheet(record);
+
+    const std::string expected =
+        "\"                               Sex        Female\"\r\n"
+        "\"Name  ____________________     Age        22\"\r\n"
+        "\"Alias ____________________     Level      5\"\r\n"
+        "\"                               Handedness Left\"\r\n"
+        "\"                               Hair Color Red/Auburn\"\r\n"
+        "\"                               Height     5'10\"\"\r\n"
+        "\"                               Weight     142 lbs.\"\r\n"
+        "\"                               Race       Asian\"\r\n"
+        "\"--------------------------     Military Service: \",\"Seaman, Navy\"\r\n"
+        "\"PRIMARY TRAITS                 Glasses:   Glasses/CLs\"\r\n"
+        "\"--------------------------     Loss of Coordination: 12%\"\r\n"
+        "\"Physical Strength         70\"\r\n"
+        "\"Charm                     81\"\r\n"
+        "\"Willpower                 60\"\r\n"
+        "\"Courage                   75\"\r\n"
+        "\"Knowledge                 52\"\r\n"
+        "\"Coordination              50\"\r\n"
+        "\"--------------------------\"\r\n"
+        "\"SECONDARY TRAITS\"\r\n"
+        "\"--------------------------\"\r\n"
+        "\"Offense                   62\"\r\n"
+        "\"Deception                 78\"\r\n"
+        "\"Evasion           (+60)   66\"\r\n"
+        "\"Deactivation              51\"\r\n"
+        "\"Observation               56\"\r\n"
+        "\"Shock Resistance          68\"\r\n"
+        "\"Gambling Value            64\"\r\n"
+        "\"Movement Value            180\"\r\n"
+        "\"Life Level                13\"\r\n"
+        "\"Balance                   55\"\r\n"
+        "\"Wellness                  65\"\r\n"
+        "\"--------------------------\"\r\n"
+        "\"TERTIARY TRAITS           \"\r\n"
+        "\"--------------------------\"\r\n"
+        "\"Perception                53\"\r\n"
+        "\"Hand to Hand Combat Value 136\"\r\n"
+        "\"Surprise Value            144\"\r\n"
+        "\r\n"
+        "\r\n"
+        "\"LANGUAGES   \"\r\n"
+        "\"__________________________75\"\r\n"
+        "\"__________________________41\"\r\n"
+        "\"__________________________74\"\r\n"
+        "\r\n"
+        "\"EDUCATION LEVEL\"\r\n"
+        "\"High School\"\r\n"
+        "\r\n"
+        "\"SUPERIOR AREAS OF KNOWLEDGE\"\r\n"
+        "\"---------------------------------\"\r\n"
+        "\"Animal Science                   70\"\r\n"
+        "\"World History/Current Affairs    51\"\r\n"
+        "\"Engineering, Electrical          130\"\r\n"
+        "\"Philosphy                        80\"\r\n"
+        "\"Linguistics                      51\"\r\n"
+        "\"Engineering, Aeronautical        129\"\r\n";
+    EXPECT_EQ(sheet.text, expected);
+    EXPECT_EQ(Text(Field::cboLoss), "12%") << "the sheet's loss roll stays in the record";
+    EXPECT_EQ(Text(Field::cboPhysique), "Ectomorphic");
+    EXPECT_EQ(sheet.languages, (std::vector<int>{75, 41, 74}));
+    EXPECT_EQ(sheet.education, "High School");
+    ASSERT_EQ(sheet.areas.size(), 6U);
+    EXPECT_EQ(sheet.areas[0].name.size(), 33U);
+}
+
+TEST_F(Sheet, LineWidthsOfTheFixedColumns) {
+    SetUpCharacter();
+    ScriptSheetRolls();
+    const std::vector<std::string> lines = SplitLines(ComposeCharacterSheet(record).text);
+    EXPECT_EQ(lines[1].size(), 46U) << "quote, 26, 16, the two digits of 22, quote";
+    EXPECT_EQ(lines[5].substr(lines[5].size() - 2), "\"\"") << "the list's inch mark is kept";
+}
+
+TEST_F(Sheet, PhysiqueNotesFollowTheExactWord) {
+    struct Row {
+        const char* strength;
+        const char* heightClass;
+        const char* weightClass;
+        std::size_t line;
+        const char* label;
+    };
+    const Row rows[] = {
+        {"70", "T", "L", 22, "Evasion           (+60)   "},     // Ectomorphic
+        {"70", "T", "H", 27, "Movement Value    (-60)   "},     // Endomorphic
+        {"101", "", "", 35, "Hand to Hand Combat (+60) "},      // Mesomorphic
+        {"70", "A", "A", 22, "Evasion                   "},     // Average: plain labels
+    };
+    for (const Row& row : rows) {
+        SetUpCharacter();
+        Set(Field::txtPS, row.strength);
+        record.working.heightClass = row.heightClass;
+        record.working.weightClass = row.weightClass;
+        ScriptSheetRolls();
+        const std::vector<std::string> lines = SplitLines(ComposeCharacterSheet(record).text);
+        EXPECT_EQ(lines[row.line].substr(1, 26), row.label) << Text(Field::cboPhysique);
+    }
+}
+
+TEST_F(Sheet, PhysiqueInAnotherCaseGetsThePlainLabel) {
+    SetUpCharacter();
+    record.working.heightClass = "";  // no rule applies, so the typed physique stays
+    Set(Field::cboPhysique, "ectomorphic");
+    ScriptSheetRolls();
+    const std::vector<std::string> lines = SplitLines(ComposeCharacterSheet(record).text);
+    EXPECT_EQ(lines[22], "\"Evasion                   66\"");
+}
+
+TEST_F(Sheet, TypedFractionPrintsAsTypedAndCountsRoundedDown) {
+    SetUpCharacter();
+    Set(Field::txtPS, "80.7");
+    ScriptSheetRolls();
+    const std::vector<std::string> lines = SplitLines(ComposeCharacterSheet(record).text);
+    EXPECT_EQ(lines[11], "\"Physical Strength         80.7\"");
+    EXPECT_EQ(lines[27], "\"Movement Value            190\"");  // 80 + 60 + 50
+}
+
+TEST_F(Sheet, TraitThatIsNotANumberStopsBeforeAnySectionIsRolled) {
+    SetUpCharacter();
+    Set(Field::txtCO, " ");
+    dice.Add(100, 25);  // only the coordination loss is rolled
+    EXPECT_THROW(ComposeCharacterSheet(record), FieldValueError);
+}
+
+}  // namespace
+}  // namespace dossier

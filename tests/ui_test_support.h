@@ -1,0 +1,52 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sheet/sheet_sink.h"
+#include "ui/dialogs.h"
+
+namespace dossier::testing {
+
+// Keeps every sheet delivered, with the glasses the record showed at that moment.
+class RecordingSink final : public SheetSink {
+public:
+    void Deliver(const CharacterRecord& record, CharacterSheet sheet) override {
+        sheets.push_back(std::move(sheet));
+        glassesAtSheet.push_back(record.Text(Field::cboGlasses));
+    }
+    std::vector<CharacterSheet> sheets;
+    std::vector<std::string> glassesAtSheet;
+};
+
+// Answers prompts from a queue and logs every dialog as "prompt|message|title" or
+// "message|text|title", so tests can pin the exact exchange.
+class ScriptedDialogs final : public Dialogs {
+public:
+    ScriptedDialogs() = default;
+    ScriptedDialogs(std::initializer_list<std::optional<std::string>> answers) : answers_(answers) {}
+
+    std::optional<std::string> Prompt(const std::string& message, const std::string& title) override {
+        log.push_back("prompt|" + message + "|" + title);
+        if (answers_.empty()) {
+            ADD_FAILURE() << "unexpected prompt: " << message;
+            return std::nullopt;
+        }
+        std::optional<std::string> answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    void Message(const std::string& message, const std::string& title) override {
+        log.push_back("message|" + message + "|" + title);
+    }
+    bool AllAnswered() const { return answers_.empty(); }
+
+    std::vector<std::string> log;
+
+private:
+    std::deque<std::optional<std::string>> answers_;
+};
+
+}  // namespace dossier::testing
