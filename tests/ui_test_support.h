@@ -41,6 +41,7 @@ public:
     void Message(const std::string& message, const std::string& title) override {
         log.push_back("message|" + message + "|" + title);
     }
+    void Queue(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
     bool AllAnswered() const { return answers_.empty(); }
 
     std::vector<std::string> log;

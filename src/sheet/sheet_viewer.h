@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+
+namespace dossier {
+
+// Opens the sheet file for the user to read, edit or print. Starts the viewer and does not
+// wait for it, nor check that the sheet exists. False when nothing could be started.
+class SheetViewer {
+public:
+    virtual ~SheetViewer() = default;
+    virtual bool Open(const std::filesystem::path& sheet) = 0;
+};
+
+// On Windows the sheet opens in WordPad at its classic place; the path has a blank and
+// is left unquoted for the platform's launcher to resolve.
+inline constexpr const char* kWordPadProgram = "C:\\Program Files\\Accessories\\Wordpad.exe";
+inline constexpr const char* kWordPadCommandLine =
+    "C:\\Program Files\\Accessories\\Wordpad.exe c:\\char.txt";
+
+}  // namespace dossier

@@ -1,0 +1,47 @@
+// Renders each tab of the window and the about box to PNG files, for the README.
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "record/random_dice.h"
+#include "ui/about_box.h"
+#include "ui/main_window.h"
+#include "ui/generation_modes.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    QDir().mkpath(folder);
+
+    dossier::SeededDice dice(4);
+    dossier::WindowServices services;
+    services.dice = &dice;
+    services.sheetPath = (QDir::tempPath() + "/dossier-screenshot-char.txt").toStdString();
+    dossier::MainWindow window(services);
+    window.show();
+    const char* names[] = {"characteristics", "traits", "quick-generation"};
+
+    QTimer::singleShot(300, [&] {
+        for (int tab = 0; tab < 3; ++tab) {
+            window.tabs()->setCurrentIndex(tab);
+            QApplication::processEvents();
+            window.grab().save(folder + "/" + names[tab] + ".png");
+        }
+        // The same window after "Completely Random Generation".
+        window.tabs()->setCurrentIndex(2);
+        QMetaObject::invokeMethod(window.findChild<QObject*>("cmdQuikGen"), "click");
+        for (int tab = 0; tab < 2; ++tab) {
+            window.tabs()->setCurrentIndex(tab);
+            QApplication::processEvents();
+            window.grab().save(folder + "/" + names[tab] + "-generated.png");
+        }
+        window.mnuAbout_Click();
+        QApplication::processEvents();
+        QTimer::singleShot(300, [&] {
+            window.aboutBox()->grab().save(folder + "/about.png");
+            QApplication::quit();
+        });
+    });
+    return QApplication::exec();
+}
