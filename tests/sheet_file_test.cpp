@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <cerrno>
+#include <cstring>
 #include <sstream>
 
 #include "sheet/sheet_file.h"
@@ -99,3 +101,79 @@ TEST(DefaultSheetPath, IsCharTxtInTheHomeFolder) {
 
 }  // namespace
 }  // namespace dossier
+
+#ifdef __linux__
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+namespace dossier {
+namespace {
+
+// A small file system of our own, where the test can fill the disk or make it read-only.
+class SmallDisk : public SheetFile {
+protected:
+    void SetUp() override {
+        SheetFile::SetUp();
+        disk = folder / "disk";
+        fs::create_directories(disk);
+        if (mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0) {
+            GTEST_SKIP() << "cannot mount a tmpfs here (needs root): " << std::strerror(errno);
+        }
+        mounted = true;
+    }
+    void TearDown() override {
+        if (mounted) umount(disk.c_str());
+        SheetFile::TearDown();
+    }
+    fs::path disk;
+    bool mounted = false;
+};
+
+TEST_F(SmallDisk, FullDiskKeepsThePreviousSheet) {
+    const fs::path sheet = disk / "char.txt";
+    WriteSheetFile(sheet, "previous");
+    EXPECT_THROW(WriteSheetFile(sheet, std::string(256 * 1024, 'x')), SheetWriteError);
+    EXPECT_EQ(ReadAll(sheet), "previous");
+    EXPECT_EQ(FilesIn(disk), 1U) << "the partial temporary file is removed";
+}
+
+TEST_F(SmallDisk, ReadOnlyFolderKeepsThePreviousSheet) {
+    const fs::path sheet = disk / "char.txt";
+    WriteSheetFile(sheet, "previous");
+    ASSERT_EQ(mount(nullptr, disk.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    try {
+        WriteSheetFile(sheet, "new");
+        ADD_FAILURE() << "wrote into a read-only folder";
+    } catch (const SheetWriteError& error) {
+        EXPECT_NE(error.reason().find("Read-only"), std::string::npos) << error.reason();
+    }
+    EXPECT_EQ(ReadAll(sheet), "previous");
+}
+
+TEST_F(SheetFile, FileSizeLimitKeepsThePreviousSheet) {
+    const fs::path sheet = folder / "char.txt";
+    WriteSheetFile(sheet, "previous");
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    bool threw = false;
+    try {
+        WriteSheetFile(sheet, std::string(200000, 'x'));
+    } catch (const SheetWriteError& error) {
+        threw = true;
+        EXPECT_FALSE(error.reason().empty());
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(threw);
+    EXPECT_EQ(ReadAll(sheet), "previous");
+    EXPECT_EQ(FilesIn(folder), 1U);
+}
+
+}  // namespace
+}  // namespace dossier
+#endif

@@ -28,6 +28,15 @@ public:
         out_ += part;
         return *this;
     }
+    // A field's text as typed, except that control characters, which would break the
+    // sheet's lines or end it early for some readers, print as "?".
+    LineWriter& Text(std::string_view text) {
+        for (char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            out_ += byte < 0x20 || byte == 0x7F ? '?' : c;
+        }
+        return *this;
+    }
     LineWriter& Add(long long value) {
         char digits[24];
         const auto result = std::to_chars(digits, digits + sizeof digits, value);
@@ -72,24 +81,24 @@ CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
     std::string& out = sheet.text;
     out.reserve(2048);
     LineWriter line(out);
-    line.Field(kBlanks26).Add("     Sex        ").Add(text(Field::cboSex)).End();
-    line.Field("Name  ____________________").Add("     Age        ").Add(text(Field::txtAge)).End();
-    line.Field("Alias ____________________").Add("     Level      ").Add(text(Field::txtLevel)).End();
-    line.Field(kBlanks26).Add("     Handedness ").Add(text(Field::cboHandedness)).End();
-    line.Field(kBlanks26).Add("     Hair Color ").Add(text(Field::cboHair)).End();
-    line.Field(kBlanks26).Add("     Height     ").Add(text(Field::cboHeight)).End();
-    line.Field(kBlanks26).Add("     Weight     ").Add(text(Field::cboWeight)).Add(" lbs.").End();
-    line.Field(kBlanks26).Add("     Race       ").Add(text(Field::cboRace)).End();
+    line.Field(kBlanks26).Add("     Sex        ").Text(text(Field::cboSex)).End();
+    line.Field("Name  ____________________").Add("     Age        ").Text(text(Field::txtAge)).End();
+    line.Field("Alias ____________________").Add("     Level      ").Text(text(Field::txtLevel)).End();
+    line.Field(kBlanks26).Add("     Handedness ").Text(text(Field::cboHandedness)).End();
+    line.Field(kBlanks26).Add("     Hair Color ").Text(text(Field::cboHair)).End();
+    line.Field(kBlanks26).Add("     Height     ").Text(text(Field::cboHeight)).End();
+    line.Field(kBlanks26).Add("     Weight     ").Text(text(Field::cboWeight)).Add(" lbs.").End();
+    line.Field(kBlanks26).Add("     Race       ").Text(text(Field::cboRace)).End();
     line.Field(kHyphens26).Add("     Military Service: ").Next();
-    line.Add(text(Field::cboMilitary)).Add(", ").Add(text(Field::cboBranch)).End();
-    line.Field("PRIMARY TRAITS            ").Add("     Glasses:   ").Add(text(Field::cboGlasses)).End();
-    line.Field(kHyphens26).Add("     Loss of Coordination: ").Add(text(Field::cboLoss)).End();
-    line.Field("Physical Strength         ").Add(text(Field::txtPS)).End();
-    line.Field("Charm                     ").Add(text(Field::txtCH)).End();
-    line.Field("Willpower                 ").Add(text(Field::txtWP)).End();
-    line.Field("Courage                   ").Add(text(Field::txtCO)).End();
-    line.Field("Knowledge                 ").Add(text(Field::txtK)).End();
-    line.Field("Coordination              ").Add(text(Field::txtCD)).End();
+    line.Text(text(Field::cboMilitary)).Add(", ").Text(text(Field::cboBranch)).End();
+    line.Field("PRIMARY TRAITS            ").Add("     Glasses:   ").Text(text(Field::cboGlasses)).End();
+    line.Field(kHyphens26).Add("     Loss of Coordination: ").Text(text(Field::cboLoss)).End();
+    line.Field("Physical Strength         ").Text(text(Field::txtPS)).End();
+    line.Field("Charm                     ").Text(text(Field::txtCH)).End();
+    line.Field("Willpower                 ").Text(text(Field::txtWP)).End();
+    line.Field("Courage                   ").Text(text(Field::txtCO)).End();
+    line.Field("Knowledge                 ").Text(text(Field::txtK)).End();
+    line.Field("Coordination              ").Text(text(Field::txtCD)).End();
     line.Field(kHyphens26).End();
     line.Field("SECONDARY TRAITS").End();
     line.Field(kHyphens26).End();
