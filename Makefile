@@ -1,9 +1,10 @@
-# Thin wrapper over CMake presets. Every target first makes sure the build's packages are there.
+# Thin wrapper over the CMake presets. Every target first makes sure the build's packages are there.
+SHELL := /bin/bash
 PRESET ?= default
-BUILD_DIR := build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 30
 
-.PHONY: all bootstrap configure build test run bench clean
+.PHONY: all bootstrap configure build test test-sanitized fuzz fuzz-smoke run bench package screenshots clean
 
 all: build
 
@@ -16,12 +17,35 @@ configure: bootstrap
 build: configure
 	@cmake --build --preset $(PRESET) -j $(JOBS)
 
+# Builds, then runs every test; output is shown for any test that fails.
 test: build
 	@ctest --preset $(PRESET) -j $(JOBS)
 
+# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitized:
+	@$(MAKE) --no-print-directory test PRESET=sanitize
+
 run: build
-	@if [ -x $(BUILD_DIR)/src/dossier ]; then $(BUILD_DIR)/src/dossier; \
-	 else echo "The window is not built yet; the command-line generator is $(BUILD_DIR)/src/dossier-cli"; fi
+	@build/src/dossier
+
+fuzz:
+	@$(MAKE) --no-print-directory build PRESET=fuzz
+
+# A short fuzzing run from the committed corpus; new inputs go to a scratch folder.
+fuzz-smoke: fuzz
+	@scratch=$$(mktemp -d) && cp fuzz/corpus/* "$$scratch"/ && \
+	 build-fuzz/fuzz/record_fuzzer -max_total_time=$(FUZZ_SECONDS) -seed=1 -print_final_stats=1 \
+	   -artifact_prefix="$$scratch/" "$$scratch" 2>&1 | grep -E '^(Done|stat::number_of_executed_units|==|SUMMARY)' ; \
+	 status=$${PIPESTATUS[0]}; rm -rf "$$scratch"; exit $$status
+
+bench: build
+	@build/bench/dossier_bench
+
+package: build
+	@cd build && cpack -G DEB
+
+screenshots: build
+	@bash tools/screenshots.sh
 
 clean:
 	rm -rf build build-*

@@ -68,11 +68,13 @@ int ReadFloor(const CharacterRecord& record, Field field) {
 }
 
 double RoundHalfEven(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction > 0.5) return below + 1.0;
-    if (fraction < 0.5) return below;
-    return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+    // Beyond 2^52 every double is whole already; below it the floor fits in 64 bits.
+    if (!(std::fabs(value) < 4503599627370496.0)) return value;
+    auto below = static_cast<long long>(value);
+    if (value < static_cast<double>(below)) --below;
+    const double fraction = value - static_cast<double>(below);
+    if (fraction > 0.5 || (fraction == 0.5 && below % 2 != 0)) ++below;
+    return static_cast<double>(below);
 }
 
 std::string WholeText(double wholeValue) {

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Measures the figures in BENCHMARKS.md: each piece of work beside its floor, as ratios
+# taken in the same run. Needs a build (make build) and, for the window, Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${BUILD:-build}
+runs=${RUNS:-21}
+
+echo "== In-process (Google Benchmark), time per character"
+"$build/bench/dossier_bench" --benchmark_format=csv --benchmark_min_time=1 2>/dev/null |
+awk -F, '/^"BM_/ { gsub(/"/, "", $1); ns[$1] = $3 }
+END {
+    printf "%-28s %10.0f ns   floor (die rolls alone) %8.0f ns   ratio %.1f\n", "quick mode in memory",
+        ns["BM_QuickInMemory"], ns["BM_FloorDieRolls"], ns["BM_QuickInMemory"] / ns["BM_FloorDieRolls"]
+    printf "%-28s %10.0f ns   floor (plain writes)    %8.0f ns   ratio %.1f\n", "quick mode to /dev/null",
+        ns["BM_QuickToDevNull"], ns["BM_FloorWritesToDevNull"], ns["BM_QuickToDevNull"] / ns["BM_FloorWritesToDevNull"]
+    printf "%-28s %10.0f ns   floor (plain writes)    %8.0f ns   ratio %.2f\n", "quick mode to sheet files",
+        ns["BM_QuickToFiles"], ns["BM_FloorWritesToFiles"], ns["BM_QuickToFiles"] / ns["BM_FloorWritesToFiles"]
+    printf "%-28s %10.0f ns   (clock-reseeded dice, same number of rolls)\n", "die rolls, default dice", ns["BM_ClockDiceRolls"]
+}'
+
+median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+elapsed_ms() { local start end; start=$(date +%s%N); "$@" >/dev/null 2>&1; end=$(date +%s%N); echo $(( (end - start) / 1000000 )); }
+
+echo
+echo "== Whole process: dossier-cli --count 100000 --output - > /dev/null (median of 5)"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+"$build/src/dossier-cli" --count 100000 --seed 1 --output - > "$scratch/sheets"
+cli=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "'$build/src/dossier-cli' --count 100000 --seed 1 --output - > /dev/null"; done | median)
+floor=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "cat '$scratch/sheets' > /dev/null"; done | median)
+peak=$( { /usr/bin/time -f "%M" "$build/src/dossier-cli" --count 100000 --seed 1 --output - > /dev/null; } 2>&1 | tail -1)
+echo "dossier-cli ${cli} ms; the same $(stat -c %s "$scratch/sheets") bytes written by cat: ${floor} ms; peak memory ${peak} KB"
+
+if [ -x "$build/bench/dossier_startup_probe" ] && command -v xvfb-run >/dev/null; then
+    echo
+    echo "== Window start-up to its first painted frame (median of $runs, whole process, under Xvfb)"
+    xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+        median() { sort -n | awk "{ a[NR] = \$1 } END { print a[int((NR + 1) / 2)] }"; }
+        probe=$1; runs=$2
+        for i in $(seq "$runs"); do
+            s=$(date +%s%N); "$probe" dossier >/dev/null 2>&1; e=$(date +%s%N); echo $(( (e - s) / 100000 )) >> /tmp/dossier-startup.$$
+            s=$(date +%s%N); "$probe" bare >/dev/null 2>&1; e=$(date +%s%N); echo $(( (e - s) / 100000 )) >> /tmp/dossier-bare.$$
+        done
+        d=$(median < /tmp/dossier-startup.$$); b=$(median < /tmp/dossier-bare.$$)
+        rm -f /tmp/dossier-startup.$$ /tmp/dossier-bare.$$
+        awk -v d="$d" -v b="$b" "BEGIN { printf \"Dossier window %.1f ms, bare Qt window %.1f ms, ratio %.2f\n\", d / 10, b / 10, d / b }"
+    ' _ "$build/bench/dossier_startup_probe" "$runs"
+fi
