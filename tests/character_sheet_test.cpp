@@ -123,55 +123,29 @@ TEST_F(Sheet, ByteForByte) {
     EXPECT_EQ(sheet.areas[0].name.size(), 33U);
 }
 
-TEST_F(Sheet, LineWidthsOfTheFixedColumns) {
-    SetUpCharacter();
-    ScriptSheetRolls();
-    const std::vector<std::string> lines = SplitLines(ComposeCharacterSheet(record).text);
-    EXPECT_EQ(lines[1].size(), 46U) << "quote, 26, 16, the two digits of 22, quote";
-    EXPECT_EQ(lines[5].substr(lines[5].size() - 2), "\"\"") << "the list's inch mark is kept";
-}
-
-TEST_F(Sheet, PhysiqueNotesFollowTheExactWord) {
-    struct Row {
-        const char* strength;
-        const char* heightClass;
-        const char* weightClass;
-        std::size_t line;
-        const char* label;
+TEST_F(Sheet, PhysiqueNotesFollowTheExactWordAndFractionsCountRoundedDown) {
+    // Strength, classes, a physique typed beforehand, the line and the label it must carry.
+    const std::tuple<const char*, const char*, const char*, std::size_t, const char*> rows[] = {
+        {"70", "T", "H", 27, "Movement Value    (-60)   "},   // Endomorphic
+        {"101", "", "", 35, "Hand to Hand Combat (+60) "},    // Mesomorphic
+        {"70", "A", "A", 22, "Evasion                   "},   // Average
+        {"70", "", "", 22, "Evasion                   "},     // "ectomorphic" typed in lower case
     };
-    const Row rows[] = {
-        {"70", "T", "L", 22, "Evasion           (+60)   "},     // Ectomorphic
-        {"70", "T", "H", 27, "Movement Value    (-60)   "},     // Endomorphic
-        {"101", "", "", 35, "Hand to Hand Combat (+60) "},      // Mesomorphic
-        {"70", "A", "A", 22, "Evasion                   "},     // Average: plain labels
-    };
-    for (const Row& row : rows) {
+    for (const auto& [strength, heightClass, weightClass, line, label] : rows) {
         SetUpCharacter();
-        Set(Field::txtPS, row.strength);
-        record.working.heightClass = row.heightClass;
-        record.working.weightClass = row.weightClass;
+        Set(Field::txtPS, strength);
+        Set(Field::cboPhysique, "ectomorphic");
+        record.working.heightClass = heightClass;
+        record.working.weightClass = weightClass;
         ScriptSheetRolls();
-        const std::vector<std::string> lines = SplitLines(ComposeCharacterSheet(record).text);
-        EXPECT_EQ(lines[row.line].substr(1, 26), row.label) << Text(Field::cboPhysique);
+        EXPECT_EQ(SplitLines(ComposeCharacterSheet(record).text)[line].substr(1, 26), label) << strength;
     }
-}
-
-TEST_F(Sheet, PhysiqueInAnotherCaseGetsThePlainLabel) {
-    SetUpCharacter();
-    record.working.heightClass = "";  // no rule applies, so the typed physique stays
-    Set(Field::cboPhysique, "ectomorphic");
-    ScriptSheetRolls();
-    const std::vector<std::string> lines = SplitLines(ComposeCharacterSheet(record).text);
-    EXPECT_EQ(lines[22], "\"Evasion                   66\"");
-}
-
-TEST_F(Sheet, TypedFractionPrintsAsTypedAndCountsRoundedDown) {
     SetUpCharacter();
     Set(Field::txtPS, "80.7");
     ScriptSheetRolls();
     const std::vector<std::string> lines = SplitLines(ComposeCharacterSheet(record).text);
-    EXPECT_EQ(lines[11], "\"Physical Strength         80.7\"");
-    EXPECT_EQ(lines[27], "\"Movement Value            190\"");  // 80 + 60 + 50
+    EXPECT_EQ(lines[11], "\"Physical Strength         80.7\"") << "printed as typed";
+    EXPECT_EQ(lines[27], "\"Movement Value            190\"") << "counted as 80 + 60 + 50";
 }
 
 TEST_F(Sheet, TraitThatIsNotANumberStopsBeforeAnySectionIsRolled) {

@@ -64,16 +64,6 @@ TEST_F(Sequence, GenCharsResetsAndRollsInOrder) {
     EXPECT_TRUE(sink.sheets.empty());
 }
 
-TEST_F(Sequence, GenCharsKeepsTheSexWhileItIsFixed) {
-    Set(Field::cboSex, "Female");
-    record.working.sexFixed = 1;
-    dice.Add({{30, 20}, {100, 1}, {100, 1}, {100, 50}, {10, 5}, {100, 50}, {17, 1}, {100, 100},
-              {10, 10}});  // no sex roll between hair and handedness
-    sequence.cmdGenChars_Click();
-    ExpectFields({{Field::cboSex, "Female"}, {Field::txtAge, "32"}, {Field::cboHeight, "5'5"},
-                  {Field::cboGlasses, "Not Needed/no CLs"}, {Field::cboLoss, "N/A"}});
-}
-
 TEST_F(Sequence, UserCharsRollsOnlyUnsetFieldsWeightBeforeHeight) {
     Set(Field::cboHandedness, "Left");
     Set(Field::cboRace, "Asian");

@@ -10,72 +10,47 @@ namespace {
 using testing::RecordTest;
 
 TEST_F(RecordTest, GlassesTable) {
-    struct Row {
-        int roll;
-        const char* glasses;
-        const char* loss;
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {1, "Glasses - no CLs", "kept"},   {2, "Glasses/CLs", "kept"},
+        {3, "Glasses/CLs", "kept"},        {4, "Not Needed/CLs Okay", "N/A"},
+        {9, "Not Needed/CLs Okay", "N/A"}, {10, "Not Needed/no CLs", "N/A"},
     };
-    const Row rows[] = {
-        {1, "Glasses - no CLs", "kept"},        {2, "Glasses/CLs", "kept"},
-        {3, "Glasses/CLs", "kept"},             {4, "Not Needed/CLs Okay", "N/A"},
-        {9, "Not Needed/CLs Okay", "N/A"},      {10, "Not Needed/no CLs", "N/A"},
-    };
-    for (const Row& row : rows) {
+    for (const auto& [roll, glasses, loss] : rows) {
         Set(Field::cboGlasses, "Glasses");
         Set(Field::cboLoss, "kept");
-        dice.Add(10, row.roll);
+        dice.Add(10, roll);
         RollGlasses(record);
-        EXPECT_EQ(Text(Field::cboGlasses), row.glasses) << "roll " << row.roll;
-        EXPECT_EQ(Text(Field::cboLoss), row.loss) << "roll " << row.roll;
-        EXPECT_EQ(record.working.lastRoll, row.roll);
+        EXPECT_EQ(Text(Field::cboGlasses), glasses);
+        EXPECT_EQ(Text(Field::cboLoss), loss) << roll;
     }
+    Set(Field::cboGlasses, "Glasses ");  // not the caption: no die is rolled
+    RollGlasses(record);
+    EXPECT_EQ(Text(Field::cboGlasses), "Glasses ");
 }
 
-TEST_F(RecordTest, GlassesAlreadyChosenRollNothing) {
-    for (const char* text : {"N/A", "glasses", "Glasses ", ""}) {
-        Set(Field::cboGlasses, text);
-        RollGlasses(record);
-        EXPECT_EQ(Text(Field::cboGlasses), text);
-    }
-}
-
-TEST_F(RecordTest, CoordinationLossRounding) {
-    struct Row {
-        const char* coordination;
-        int roll;
-        const char* loss;
+TEST_F(RecordTest, CoordinationLoss) {
+    const std::tuple<const char*, const char*, int, const char*> rows[] = {
+        {"Glasses/CLs", "50", 25, "12%"},       // 12.5 rounds to the even 12
+        {"Glasses/CLs", "50", 27, "14%"},       // 13.5 rounds to 14
+        {"Glasses - no CLs", "50", 1, "0%"},
+        {"Glasses/CLs", "30", 5, "2%"},         // 1.5 rounds to 2
+        {"Glasses/CLs", "90", 50, "35%"},       // 45 is capped
+        {"Glasses/CLs", "71", 50, "35%"},       // 35.5 rounds to 36, then the cap
+        {"Glasses/CLs", "80.7", 10, "8%"},      // the text is not rounded down first
+        {"N/A", "not a number", 60, "N/A"},     // no glasses: no loss, but the die is rolled
+        {"glasses/cls", "50", 60, "N/A"},
     };
-    const Row rows[] = {
-        {"50", 25, "12%"},  // 12.5 rounds to the even 12
-        {"50", 27, "14%"},  // 13.5 rounds to 14
-        {"50", 1, "0%"},    {"30", 5, "2%"},  // 1.5 rounds to 2
-        {"90", 50, "35%"},  // 45 is capped
-        {"70", 50, "35%"},  {"71", 50, "35%"},  // 35.5 rounds to 36, then the cap
-        {"100", 35, "35%"}, {"100", 34, "34%"}, {"80.7", 10, "8%"},  // the text is not rounded down
-        {"-20", 50, "-10%"},
-    };
-    for (const Row& row : rows) {
-        Set(Field::cboGlasses, "Glasses/CLs");
-        Set(Field::txtCD, row.coordination);
-        dice.Add(100, row.roll);
-        RollCoordinationLoss(record);
-        EXPECT_EQ(Text(Field::cboLoss), row.loss) << row.coordination << " x " << row.roll;
-        EXPECT_EQ(record.working.lastRoll, row.roll);
-    }
-}
-
-TEST_F(RecordTest, NoGlassesMeansNoLossButTheDieIsStillRolled) {
-    for (const char* glasses : {"N/A", "Not Needed/CLs Okay", "Glasses", "glasses/cls", ""}) {
+    for (const auto& [glasses, coordination, roll, loss] : rows) {
         Set(Field::cboGlasses, glasses);
-        Set(Field::cboLoss, "12%");
-        Set(Field::txtCD, "not a number either");
-        dice.Add(100, 60);
+        Set(Field::txtCD, coordination);
+        dice.Add(100, roll);
         RollCoordinationLoss(record);
-        EXPECT_EQ(Text(Field::cboLoss), "N/A") << glasses;
+        EXPECT_EQ(Text(Field::cboLoss), loss) << coordination << " x " << roll;
+        EXPECT_EQ(record.working.lastRoll, roll);
     }
 }
 
-TEST_F(RecordTest, CoordinationThatIsNotANumberWritesNothing) {
+TEST_F(RecordTest, CoordinationThatIsNotANumberWritesNoLoss) {
     Set(Field::cboGlasses, "Glasses - no CLs");
     Set(Field::cboLoss, "12%");
     Set(Field::txtCD, "");

@@ -483,20 +483,26 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                  reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
                  reason == Qt::OtherFocusReason)) {
-                CheckLeaving(*field);
+                // Qt moves the focus before the click reaches its widget: a click that took
+                // the focus from a refused field does nothing else.
+                if (!CheckLeaving(*field) && reason == Qt::MouseFocusReason) swallowClick_ = true;
             }
             break;
         }
+        case QEvent::MouseButtonRelease:
+            if (swallowClick_ && widget != nullptr && widget->window() == this) {
+                swallowClick_ = false;
+                return true;
+            }
+            break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
-            // A click that would take the focus from a refused age or level runs the check
-            // first; if the field is refused, the click does nothing else.
-            if (widget == nullptr || widget->window() != this || checking_) break;
+            if (swallowClick_ && widget != nullptr && widget->window() == this) return true;
+            // A tab takes no focus of its own, so a click on one checks the field that keeps
+            // the focus instead; a refused field stays on its page.
+            if (qobject_cast<QTabBar*>(widget) == nullptr || widget->window() != this || checking_) break;
             const std::optional<Field> focused = ValidatedFieldOf(QApplication::focusWidget());
-            if (!focused || ValidatedFieldOf(widget) == focused) break;
-            const bool takesFocus = (widget->focusPolicy() & Qt::ClickFocus) != 0 ||
-                                    qobject_cast<QTabBar*>(widget) != nullptr;
-            if (takesFocus && !CheckLeaving(*focused)) return true;
+            if (focused && !CheckLeaving(*focused)) return true;
             break;
         }
         default:

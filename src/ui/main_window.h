@@ -96,6 +96,7 @@ private:
     bool refreshing_ = false;
     bool checking_ = false;
     bool returningFocus_ = false;
+    bool swallowClick_ = false;
 };
 
 }  // namespace dossier
