@@ -7,6 +7,7 @@
 
 #include "cli/batch.h"
 #include "cli/cli_options.h"
+#include "test_support.h"
 
 namespace dossier {
 namespace {
@@ -36,7 +37,7 @@ class Cli : public ::testing::Test {
 protected:
     void SetUp() override { fs::remove_all(folder), fs::create_directories(folder); }
     void TearDown() override { fs::remove_all(folder); }
-    fs::path folder = fs::temp_directory_path() / "dossier-cli-test";
+    fs::path folder = testing::UniqueTempPath("cli");
 };
 
 TEST_F(Cli, HelpListsEveryModeAndVersionIsFourOne) {

@@ -13,6 +13,7 @@
 #include "sheet_format.h"
 #include "ui/field_validation.h"
 #include "ui/generation_modes.h"
+#include "test_support.h"
 #include "ui_test_support.h"
 
 #ifndef _WIN32
@@ -69,7 +70,7 @@ const Operation kOperations[] = {
 };
 
 TEST(HostileInput, EveryFieldEveryTextEveryOperation) {
-    const fs::path sheet = fs::temp_directory_path() / "dossier-hostile-char.txt";
+    const fs::path sheet = testing::UniqueTempPath("hostile");
     const std::string previous = "\"the previous sheet\"\r\n";
     SeededDice dice(5);
     int failures = 0, sheets = 0;

@@ -13,6 +13,7 @@
 #include "record/random_dice.h"
 #include "ui/about_box.h"
 #include "ui/main_window.h"
+#include "test_support.h"
 #include "ui_test_support.h"
 
 namespace dossier {
@@ -74,7 +75,7 @@ protected:
     SeededDice dice{99};
     testing::ScriptedDialogs dialogs;
     RecordingViewer viewer;
-    fs::path sheet = fs::temp_directory_path() / "dossier-window-test.txt";
+    fs::path sheet = testing::UniqueTempPath("window") += ".txt";
     int exits = 0;
     std::unique_ptr<MainWindow> window;
 };

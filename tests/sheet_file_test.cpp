@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "sheet/sheet_file.h"
+#include "test_support.h"
 
 #ifdef __linux__
 #include <sys/mount.h>
@@ -41,7 +42,7 @@ protected:
         EXPECT_EQ(ReadAll(sheet), "previous");
         EXPECT_EQ(static_cast<std::size_t>(std::distance(fs::directory_iterator(where), {})), files);
     }
-    fs::path folder = fs::temp_directory_path() / "dossier-sheet-file-test";
+    fs::path folder = testing::UniqueTempPath("sheet-file");
     fs::path sheet = folder / "char.txt";
 };
 

@@ -23,3 +23,19 @@ protected:
 };
 
 }  // namespace dossier::testing
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace dossier::testing {
+
+// A path in the temporary folder that no other test, nor another run of this one, uses:
+// ctest runs tests side by side.
+inline std::filesystem::path UniqueTempPath(const std::string& stem) {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::filesystem::temp_directory_path() /
+           ("dossier-" + stem + "-" + test->name() + "-" + std::to_string(getpid()));
+}
+
+}  // namespace dossier::testing
