@@ -1,6 +1,8 @@
 #include "sheet/character_sheet.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <string_view>
 
 #include "generators/glasses_coordination_loss.h"
@@ -15,43 +17,65 @@ constexpr std::string_view kBlanks26 = "                          ";
 constexpr std::string_view kHyphens26 = "--------------------------";
 constexpr std::string_view kHyphens33 = "---------------------------------";
 
-// Appends one record of quoted fields; nothing inside a field is escaped.
+// Lays out records of quoted fields; nothing inside a field is escaped. Writes through a
+// cursor into space made ahead, since a sheet is a hundred small pieces.
 class LineWriter {
 public:
-    explicit LineWriter(std::string& out) : out_(out) {}
+    explicit LineWriter(std::string& out) : out_(out) {
+        out_.resize(4096);
+        at_ = out_.data();
+        end_ = at_ + out_.size();
+    }
+    // Cuts the text to what was written.
+    void Finish() { out_.resize(static_cast<std::size_t>(at_ - out_.data())); }
 
     LineWriter& Field(std::string_view part) {
-        out_ += '"';
-        return Add(part);
+        Room(part.size() + 1);
+        *at_++ = '"';
+        return Put(part);
     }
     LineWriter& Add(std::string_view part) {
-        out_ += part;
-        return *this;
+        Room(part.size());
+        return Put(part);
     }
     // A field's text as typed, except that control characters, which would break the
     // sheet's lines or end it early for some readers, print as "?".
     LineWriter& Text(std::string_view text) {
+        Room(text.size());
         for (char c : text) {
             const auto byte = static_cast<unsigned char>(c);
-            out_ += byte < 0x20 || byte == 0x7F ? '?' : c;
+            *at_++ = byte < 0x20 || byte == 0x7F ? '?' : c;
         }
         return *this;
     }
     LineWriter& Add(long long value) {
-        char digits[24];
-        const auto result = std::to_chars(digits, digits + sizeof digits, value);
-        out_.append(digits, result.ptr);
+        Room(24);
+        at_ = std::to_chars(at_, at_ + 24, value).ptr;
         return *this;
     }
-    LineWriter& Next() {  // closes this field and opens the next one on the same line
-        out_ += "\",\"";
-        return *this;
-    }
-    void End() { out_ += "\"\r\n"; }
-    void Blank() { out_ += "\r\n"; }
+    LineWriter& Next() { return Add("\",\""); }  // closes this field, opens the next on the line
+    void End() { Add("\"\r\n"); }
+    void Blank() { Add("\r\n"); }
 
 private:
+    LineWriter& Put(std::string_view part) {
+        std::memcpy(at_, part.data(), part.size());
+        at_ += part.size();
+        return *this;
+    }
+    void Room(std::size_t bytes) {
+        if (static_cast<std::size_t>(end_ - at_) < bytes) Grow(out_.size() + bytes);
+    }
+    void Grow(std::size_t atLeast) {
+        const auto used = static_cast<std::size_t>(at_ - out_.data());
+        out_.resize(std::max(atLeast, out_.size() * 2));
+        at_ = out_.data() + used;
+        end_ = out_.data() + out_.size();
+    }
+
     std::string& out_;
+    char* at_ = nullptr;
+    char* end_ = nullptr;
 };
 
 }  // namespace
@@ -78,9 +102,7 @@ CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
     const std::string& physique = text(Field::cboPhysique);
     const DerivedTraitValues& d = sheet.derived;
 
-    std::string& out = sheet.text;
-    out.reserve(2048);
-    LineWriter line(out);
+    LineWriter line(sheet.text);
     line.Field(kBlanks26).Add("     Sex        ").Text(text(Field::cboSex)).End();
     line.Field("Name  ____________________").Add("     Age        ").Text(text(Field::txtAge)).End();
     line.Field("Alias ____________________").Add("     Level      ").Text(text(Field::txtLevel)).End();
@@ -137,6 +159,7 @@ CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
     line.Field("SUPERIOR AREAS OF KNOWLEDGE").End();
     line.Field(kHyphens33).End();
     for (const KnowledgeArea& area : sheet.areas) line.Field(area.name).Add(area.score).End();
+    line.Finish();
     return sheet;
 }
 
