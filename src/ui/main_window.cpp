@@ -60,9 +60,13 @@ QGroupBox* AddFrame(QWidget* parent, const char* name, const char* caption) {
 QComboBox* MakeCombo(QWidget* parent, Field field, const QStringList& entries) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(Q(FieldName(field)));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);  // typing is a value, never a new entry
-    combo->setCompleter(nullptr);                 // and is never completed to an entry
+    // Typing is a value, never completed to an entry: a line edit that already has a
+    // completer keeps the combo box from building its own, a costly part of start-up.
+    auto* line = new QLineEdit(combo);
+    line->setCompleter(new QCompleter(line));
+    combo->setLineEdit(line);
+    line->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);  // nor added to the list
     combo->addItems(entries);
     combo->setCurrentIndex(-1);
     return combo;
