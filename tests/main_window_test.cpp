@@ -111,7 +111,9 @@ TEST_F(Window, AccessibleNamesGeometryAndReadOnlyFields) {
     };
     for (const auto& [field, name] : names) EXPECT_EQ(window->Control(field)->accessibleName(), name);
     for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->buddy() != nullptr) EXPECT_EQ(label->buddy()->accessibleName(), label->text());
+        if (label->buddy() != nullptr) {
+            EXPECT_EQ(label->buddy()->accessibleName(), label->text());
+        }
     }
     EXPECT_EQ(Find<QPushButton>("cmdGenChars")->accessibleName(), "Random Characterisitcs Only ");
 

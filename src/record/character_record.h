@@ -44,9 +44,6 @@ public:
     // Rolls and keeps the result as the last roll, as the characteristic generators do.
     int RollAndKeep(std::int16_t sides);
 
-    Dice& dice() const { return *dice_; }
-    void UseDice(Dice& dice) { dice_ = &dice; }
-
     WorkingValues working;
 
 private:

@@ -34,7 +34,6 @@ public:
 
     int DieRoll(std::int16_t sides) override;
 
-    std::size_t Used() const { return next_; }
     std::size_t Remaining() const { return rolls_.size() - next_; }
 
 private:

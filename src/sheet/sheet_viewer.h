@@ -12,10 +12,8 @@ public:
     virtual bool Open(const std::filesystem::path& sheet) = 0;
 };
 
-// On Windows the sheet opens in WordPad at its classic place; the path has a blank and
-// is left unquoted for the platform's launcher to resolve.
+// On Windows the sheet opens in WordPad at its classic place, with the sheet's path as its
+// one argument.
 inline constexpr const char* kWordPadProgram = "C:\\Program Files\\Accessories\\Wordpad.exe";
-inline constexpr const char* kWordPadCommandLine =
-    "C:\\Program Files\\Accessories\\Wordpad.exe c:\\char.txt";
 
 }  // namespace dossier

@@ -242,7 +242,7 @@ void MainWindow::BuildCharacteristicsTab(QWidget* page) {
 
     AddModeButton(page, "cmdGenChars", "Random Characterisitcs Only ", Twips(360, 4200, 1455, 735),
                   &GenerationModes::cmdGenChars_Click);
-    AddButton(page, "cmdExit", "Exit", Twips(2040, 4200, 1455, 735), [this] { Exit(); });
+    AddModeButton(page, "cmdExit", "Exit", Twips(2040, 4200, 1455, 735), &GenerationModes::cmdExit_Click);
     AddButton(page, "cmdView1", "Open Word Pad", Twips(3720, 4200, 1455, 735), [this] { cmdView_Click(); });
     AddModeButton(page, "cmdSrandT", "My Characteristcs Random Traits", Twips(5520, 4200, 1455, 735),
                   &GenerationModes::cmdSrandT_Click);
@@ -260,55 +260,46 @@ void MainWindow::BuildTraitsTab(QWidget* page) {
         const char* label;
         const char* caption;
         Field field;
-        int top;
+        QRect labelTwips;  // left, top, width, height inside the frame
     };
-    QGroupBox* fraPrimary = AddFrame(page, "fraPrimary", "Primary Traits");
-    PlaceOnPage(page, fraPrimary, Twips(240, 360, 2415, 2535));
-    const TraitRow primary[] = {
-        {"Label1", "Physical Strength", Field::txtPS, 240}, {"Label2", "Charm", Field::txtCH, 600},
-        {"Label3", "Willpower", Field::txtWP, 960},         {"Label4", "Courage", Field::txtCO, 1320},
-        {"Label5", "Kowledge", Field::txtK, 1680},          {"Label6", "Coordination", Field::txtCD, 2040},
+    // One frame of labelled trait boxes, each box 375 twips wide at fieldLeft, level with its label.
+    const auto addFrame = [&](const char* name, const char* caption, const QRect& twips, int fieldLeft,
+                              bool computed, std::initializer_list<TraitRow> rows) {
+        QGroupBox* frame = AddFrame(page, name, caption);
+        PlaceOnPage(page, frame, twips);
+        for (const TraitRow& row : rows) {
+            QLineEdit* field = MakeText(frame, row.field, computed);
+            field->setGeometry(Twips(fieldLeft, row.field == Field::txtHTH ? 600 : row.labelTwips.top(), 375, 285));
+            AddLabel(frame, row.label, row.caption, Twips(row.labelTwips.left(), row.labelTwips.top(),
+                                                         row.labelTwips.width(), row.labelTwips.height()), field);
+            Bind(row.field, field);
+        }
     };
-    for (const TraitRow& row : primary) {
-        QLineEdit* field = MakeText(fraPrimary, row.field, false);
-        field->setGeometry(Twips(1800, row.top, 375, 285));
-        AddLabel(fraPrimary, row.label, row.caption, Twips(120, row.top, 1455, 255), field);
-        Bind(row.field, field);
-    }
-
-    QGroupBox* fraSecondary = AddFrame(page, "fraSecondary", "Secondary Traits");
-    PlaceOnPage(page, fraSecondary, Twips(2760, 360, 2655, 4215));
-    const TraitRow secondary[] = {
-        {"lblOF", "Offense", Field::txtOF, 240},          {"lblDP", "Deception", Field::txtDP, 600},
-        {"lblSR", "Shock Resistance", Field::txtSR, 960}, {"lblDA", "Deactivation", Field::txtDA, 1320},
-        {"lblOB", "Observation", Field::txtOB, 1680},     {"lblEV", "Evasion", Field::txtEV, 2040},
-        {"lblGV", "Gambling Value", Field::txtGV, 2400},  {"lblMV", "Movement Value", Field::txtMV, 2760},
-        {"lblLL", "Life Level", Field::txtLL, 3120},      {"lblWell", "Wellness", Field::txtWell, 3480},
-        {"lblBA", "Balance", Field::txtBA, 3840},
-    };
-    for (const TraitRow& row : secondary) {
-        QLineEdit* field = MakeText(fraSecondary, row.field, true);
-        field->setGeometry(Twips(1920, row.top, 375, 285));
-        AddLabel(fraSecondary, row.label, row.caption, Twips(120, row.top, 1695, 255), field);
-        Bind(row.field, field);
-    }
-
-    QGroupBox* fraTertiary = AddFrame(page, "fraTertiary", "Tertiary Traits");
-    PlaceOnPage(page, fraTertiary, Twips(240, 3120, 2415, 1455));
-    const TraitRow tertiary[] = {
-        {"Label7", "Perception", Field::txtPR, 240},
-        {"Label8", "Hand to Hand Combat Value", Field::txtHTH, 600},
-        {"Label9", "Surprise Value", Field::txtSV, 960},
-    };
-    for (const TraitRow& row : tertiary) {
-        QLineEdit* field = MakeText(fraTertiary, row.field, true);
-        field->setGeometry(Twips(1800, row.top, 375, 285));
-        // The long label takes two lines, starting higher than its field.
-        const QRect label = row.field == Field::txtHTH ? Twips(120, 480, 1575, 375)
-                                                       : Twips(120, row.top, 1575, 255);
-        AddLabel(fraTertiary, row.label, row.caption, label, field);
-        Bind(row.field, field);
-    }
+    const auto at = [](int top, int width) { return QRect(120, top, width, 255); };
+    addFrame("fraPrimary", "Primary Traits", Twips(240, 360, 2415, 2535), 1800, false,
+             {{"Label1", "Physical Strength", Field::txtPS, at(240, 1455)},
+              {"Label2", "Charm", Field::txtCH, at(600, 1455)},
+              {"Label3", "Willpower", Field::txtWP, at(960, 1455)},
+              {"Label4", "Courage", Field::txtCO, at(1320, 1455)},
+              {"Label5", "Kowledge", Field::txtK, at(1680, 1455)},
+              {"Label6", "Coordination", Field::txtCD, at(2040, 1455)}});
+    addFrame("fraSecondary", "Secondary Traits", Twips(2760, 360, 2655, 4215), 1920, true,
+             {{"lblOF", "Offense", Field::txtOF, at(240, 1695)},
+              {"lblDP", "Deception", Field::txtDP, at(600, 1695)},
+              {"lblSR", "Shock Resistance", Field::txtSR, at(960, 1695)},
+              {"lblDA", "Deactivation", Field::txtDA, at(1320, 1695)},
+              {"lblOB", "Observation", Field::txtOB, at(1680, 1695)},
+              {"lblEV", "Evasion", Field::txtEV, at(2040, 1695)},
+              {"lblGV", "Gambling Value", Field::txtGV, at(2400, 1695)},
+              {"lblMV", "Movement Value", Field::txtMV, at(2760, 1695)},
+              {"lblLL", "Life Level", Field::txtLL, at(3120, 1695)},
+              {"lblWell", "Wellness", Field::txtWell, at(3480, 1695)},
+              {"lblBA", "Balance", Field::txtBA, at(3840, 1695)}});
+    // The long label takes two lines, starting higher than its box.
+    addFrame("fraTertiary", "Tertiary Traits", Twips(240, 3120, 2415, 1455), 1800, true,
+             {{"Label7", "Perception", Field::txtPR, at(240, 1575)},
+              {"Label8", "Hand to Hand Combat Value", Field::txtHTH, QRect(120, 480, 1575, 375)},
+              {"Label9", "Surprise Value", Field::txtSV, at(960, 1575)}});
 
     AddModeButton(page, "cmdPrimary", "Random Traits Only", Twips(5760, 600, 1335, 735),
                   &GenerationModes::cmdPrimary_Click);
@@ -317,7 +308,7 @@ void MainWindow::BuildTraitsTab(QWidget* page) {
     AddModeButton(page, "cmdTrandC", "User Traits Random Characteristics", Twips(5760, 2520, 1335, 735),
                   &GenerationModes::cmdTrandC_Click);
     AddButton(page, "cmdView", "Open Word Pad", Twips(5760, 3480, 1335, 735), [this] { cmdView_Click(); });
-    AddButton(page, "cmdExit1", "Exit", Twips(5760, 4440, 1335, 615), [this] { Exit(); });
+    AddModeButton(page, "cmdExit1", "Exit", Twips(5760, 4440, 1335, 615), &GenerationModes::cmdExit_Click);
 }
 
 void MainWindow::BuildQuickGenerationTab(QWidget* page) {
@@ -329,7 +320,7 @@ void MainWindow::BuildQuickGenerationTab(QWidget* page) {
                   &GenerationModes::cmdRandbySex_Click);
     AddModeButton(page, "cmdrandbySandL", "Random Generation By Sex and Level",
                   Twips(4080, 2280, 1455, 735), &GenerationModes::cmdrandbySandL_Click);
-    AddButton(page, "cmdExit2", "Exit", Twips(1200, 3600, 1455, 615), [this] { Exit(); });
+    AddModeButton(page, "cmdExit2", "Exit", Twips(1200, 3600, 1455, 615), &GenerationModes::cmdExit_Click);
     AddButton(page, "cmdView2", "Open Word Pad", Twips(4080, 3600, 1455, 615), [this] { cmdView_Click(); });
 }
 
@@ -363,14 +354,10 @@ void MainWindow::SetTabOrder() {
 }
 
 QPushButton* MainWindow::AddButton(QWidget* parent, const char* name, const char* caption,
-                                   const QRect& twips, std::function<void()> onClick, bool onPage) {
+                                   const QRect& twips, std::function<void()> onClick) {
     auto* button = new WrappingButton(caption, parent);
     button->setObjectName(name);
-    if (onPage) {
-        PlaceOnPage(parent, button, twips);
-    } else {
-        button->setGeometry(twips);
-    }
+    PlaceOnPage(parent, button, twips);
     connect(button, &QPushButton::clicked, this, std::move(onClick));
     return button;
 }

@@ -69,7 +69,7 @@ private:
     void Bind(Field field, QWidget* control);
     void OnEdited(Field field, const QString& text);
     QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, const QRect& twips,
-                           std::function<void()> onClick, bool onPage = true);
+                           std::function<void()> onClick);
     QPushButton* AddModeButton(QWidget* page, const char* name, const char* caption, const QRect& twips,
                                Outcome (GenerationModes::*press)());
     void Press(Outcome (GenerationModes::*press)());
