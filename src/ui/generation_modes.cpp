@@ -59,7 +59,10 @@ void GenerationModes::LevelRoll() {
     record_.Write(Field::txtLevel, std::to_string(record_.DieRoll(10)));
 }
 
-void GenerationModes::GlassesReroll() {
+void GenerationModes::GenerateWithGlassesReroll() {
+    sequence_.cmdGenChars_Click();
+    sequence_.cmdPrimary_Click();
+    // After the sheet: the glasses shown may differ from those on it.
     record_.Write(Field::cboGlasses, "Glasses");
     RollGlasses(record_);
 }
@@ -88,9 +91,7 @@ Outcome GenerationModes::cmdUseParam_Click() {
 Outcome GenerationModes::cmdQuikGen_Click() {
     return Run([this] {
         LevelRoll();
-        sequence_.cmdGenChars_Click();
-        sequence_.cmdPrimary_Click();
-        GlassesReroll();
+        GenerateWithGlassesReroll();
         return true;
     });
 }
@@ -98,9 +99,7 @@ Outcome GenerationModes::cmdQuikGen_Click() {
 Outcome GenerationModes::cdmRandwL_Click() {
     return Run([this] {
         if (!LevelPrompt("Please Enter a Level: ")) return false;
-        sequence_.cmdGenChars_Click();
-        sequence_.cmdPrimary_Click();
-        GlassesReroll();
+        GenerateWithGlassesReroll();
         return true;
     });
 }
@@ -110,9 +109,7 @@ Outcome GenerationModes::cmdRandbySex_Click() {
         if (!SexPrompt()) return false;
         record_.working.sexFixed = 1;  // stays 1 after this mode
         LevelRoll();
-        sequence_.cmdGenChars_Click();
-        sequence_.cmdPrimary_Click();
-        GlassesReroll();
+        GenerateWithGlassesReroll();
         return true;
     });
 }
@@ -122,9 +119,7 @@ Outcome GenerationModes::cmdrandbySandL_Click() {
         if (!SexPrompt()) return false;
         record_.working.sexFixed = 1;
         if (!LevelPrompt("Please Enter the Level: ")) return false;
-        sequence_.cmdGenChars_Click();
-        sequence_.cmdPrimary_Click();
-        GlassesReroll();
+        GenerateWithGlassesReroll();
         return true;
     });
     // However the mode ends, the sex it fixed is released.

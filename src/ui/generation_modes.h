@@ -49,7 +49,8 @@ private:
     bool SexPrompt();
     bool LevelPrompt(const char* message);
     void LevelRoll();
-    void GlassesReroll();
+    // cmdGenChars_Click, cmdPrimary_Click, then the glasses rolled again: every quick mode.
+    void GenerateWithGlassesReroll();
 
     CharacterRecord& record_;
     GenerationSequence sequence_;

@@ -204,19 +204,20 @@ void MainWindow::BuildCharacteristicsTab(QWidget* page) {
         Bind(row.field, combo);
     }
 
-    QGroupBox* fraLevel = AddFrame(page, "fraLevel", "Level");
-    PlaceOnPage(page, fraLevel, Twips(600, 3360, 1095, 735));
-    QLineEdit* txtLevel = MakeText(fraLevel, Field::txtLevel, false);
-    txtLevel->setGeometry(Twips(240, 240, 615, 285));
-    txtLevel->setAccessibleName("Level");
-    Bind(Field::txtLevel, txtLevel);
-
-    QGroupBox* fraAge = AddFrame(page, "fraAge", "Age");
-    PlaceOnPage(page, fraAge, Twips(2280, 3360, 1095, 735));
-    QLineEdit* txtAge = MakeText(fraAge, Field::txtAge, false);
-    txtAge->setGeometry(Twips(240, 240, 615, 285));
-    txtAge->setAccessibleName("Age");
-    Bind(Field::txtAge, txtAge);
+    // A frame holding one text box, named after the frame's caption.
+    const auto addFramed = [&](const char* frameName, const char* caption, const QRect& frameTwips,
+                               Field field, const QRect& boxTwips, bool computed) {
+        QGroupBox* frame = AddFrame(page, frameName, caption);
+        PlaceOnPage(page, frame, frameTwips);
+        QLineEdit* box = MakeText(frame, field, computed);
+        box->setGeometry(boxTwips);
+        box->setAccessibleName(caption);
+        Bind(field, box);
+    };
+    addFramed("fraLevel", "Level", Twips(600, 3360, 1095, 735), Field::txtLevel, Twips(240, 240, 615, 285), false);
+    addFramed("fraAge", "Age", Twips(2280, 3360, 1095, 735), Field::txtAge, Twips(240, 240, 615, 285), false);
+    addFramed("frmPhysique", "Physique", Twips(4920, 2400, 1695, 855), Field::cboPhysique,
+              Twips(240, 360, 1215, 285), true);
 
     QLabel* label10 = AddLabel(page, "Label10", "Characteristics Dependent on Traits", {}, nullptr);
     PlaceOnPage(page, label10, Twips(4920, 600, 2055, 375));
@@ -232,13 +233,6 @@ void MainWindow::BuildCharacteristicsTab(QWidget* page) {
     PlaceOnPage(page, cboLoss, Twips(4920, 1920, 1575, 315));
     PlaceOnPage(page, AddLabel(page, "lblLoss", "W/O Glasses Loss", {}, cboLoss), Twips(4920, 1680, 1455, 255));
     Bind(Field::cboLoss, cboLoss);
-
-    QGroupBox* frmPhysique = AddFrame(page, "frmPhysique", "Physique");
-    PlaceOnPage(page, frmPhysique, Twips(4920, 2400, 1695, 855));
-    QLineEdit* cboPhysique = MakeText(frmPhysique, Field::cboPhysique, true);
-    cboPhysique->setGeometry(Twips(240, 360, 1215, 285));
-    cboPhysique->setAccessibleName("Physique");
-    Bind(Field::cboPhysique, cboPhysique);
 
     AddModeButton(page, "cmdGenChars", "Random Characterisitcs Only ", Twips(360, 4200, 1455, 735),
                   &GenerationModes::cmdGenChars_Click);
