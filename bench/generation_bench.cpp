@@ -18,13 +18,15 @@ namespace {
 namespace fs = std::filesystem;
 
 class NoDialogs final : public Dialogs {
-public:
-    std::optional<std::string> Prompt(const std::string&, const std::string&) override { return {}; }
+  public:
+    std::optional<std::string> Prompt(const std::string&, const std::string&) override {
+        return {};
+    }
     void Message(const std::string&, const std::string&) override {}
 };
 
 class CountingDice final : public Dice {
-public:
+  public:
     explicit CountingDice(Dice& inner) : inner_(inner) {}
     int DieRoll(std::int16_t sides) override {
         ++rolls;
@@ -32,13 +34,15 @@ public:
     }
     long long rolls = 0;
 
-private:
+  private:
     Dice& inner_;
 };
 
 class KeepSheet final : public SheetSink {
-public:
-    void Deliver(const CharacterRecord&, CharacterSheet sheet) override { text = std::move(sheet.text); }
+  public:
+    void Deliver(const CharacterRecord&, CharacterSheet sheet) override {
+        text = std::move(sheet.text);
+    }
     std::string text;
 };
 
@@ -61,7 +65,8 @@ const Typical& TypicalCharacter() {
             GenerationModes(record, sink, dialogs).cmdQuikGen_Click();
             bytes += sink.text.size();
         }
-        return Typical{static_cast<int>(dice.rolls / kCharacters), std::string(bytes / kCharacters, 'x')};
+        return Typical{static_cast<int>(dice.rolls / kCharacters),
+                       std::string(bytes / kCharacters, 'x')};
     }();
     return typical;
 }

@@ -9,14 +9,14 @@
 namespace {
 
 class QuitOnFirstPaint final : public QObject {
-public:
+  public:
     explicit QuitOnFirstPaint(QWidget* window) : window_(window) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == window_ && event->type() == QEvent::Paint) QCoreApplication::exit(0);
         return false;
     }
 
-private:
+  private:
     QWidget* window_;
 };
 

@@ -22,8 +22,9 @@ namespace {
 // Rolls what the fuzzer says, within the die's faces; once the input runs out, a seeded
 // generator takes over so that loops that throw rolls back still end.
 class FuzzDice final : public Dice {
-public:
-    explicit FuzzDice(FuzzedDataProvider& data) : data_(data), fallback_(data.ConsumeIntegral<std::uint64_t>()) {}
+  public:
+    explicit FuzzDice(FuzzedDataProvider& data)
+        : data_(data), fallback_(data.ConsumeIntegral<std::uint64_t>()) {}
 
     int DieRoll(std::int16_t sides) override {
         if (data_.remaining_bytes() == 0) return fallback_.DieRoll(sides);
@@ -32,13 +33,13 @@ public:
         return data_.ConsumeIntegralInRange<int>(sides + 1, 1);
     }
 
-private:
+  private:
     FuzzedDataProvider& data_;
     SeededDice fallback_;
 };
 
 class FuzzDialogs final : public Dialogs {
-public:
+  public:
     explicit FuzzDialogs(FuzzedDataProvider& data) : data_(data) {}
     std::optional<std::string> Prompt(const std::string&, const std::string&) override {
         // A user who keeps giving wrong answers gives up in the end.
@@ -52,13 +53,13 @@ public:
     void NewPress() { prompts_ = 0; }
     int messages = 0;
 
-private:
+  private:
     FuzzedDataProvider& data_;
     int prompts_ = 0;
 };
 
 class CheckingSink final : public SheetSink {
-public:
+  public:
     void Deliver(const CharacterRecord&, CharacterSheet sheet) override {
         if (const auto problem = testing::SheetFormatProblem(sheet.text)) {
             Fail("malformed sheet: " + *problem + "\n" + sheet.text);
@@ -70,19 +71,23 @@ public:
 
 std::string SomeText(FuzzedDataProvider& data) {
     switch (data.ConsumeIntegralInRange<int>(0, 3)) {
-        case 0: return std::to_string(data.ConsumeIntegralInRange<int>(-40000, 40000));
-        case 1: return std::string(StartupText(static_cast<Field>(data.ConsumeIntegralInRange<std::size_t>(0, kFieldCount - 1))));
-        default: return data.ConsumeRandomLengthString(24);
+        case 0:
+            return std::to_string(data.ConsumeIntegralInRange<int>(-40000, 40000));
+        case 1:
+            return std::string(StartupText(
+                static_cast<Field>(data.ConsumeIntegralInRange<std::size_t>(0, kFieldCount - 1))));
+        default:
+            return data.ConsumeRandomLengthString(24);
     }
 }
 
 using Press = Outcome (GenerationModes::*)();
 constexpr Press kPresses[] = {
-    &GenerationModes::cmdGenChars_Click,  &GenerationModes::cmdPrimary_Click,
-    &GenerationModes::cmdUseParam_Click,  &GenerationModes::cmdQuikGen_Click,
-    &GenerationModes::cdmRandwL_Click,    &GenerationModes::cmdRandbySex_Click,
+    &GenerationModes::cmdGenChars_Click,    &GenerationModes::cmdPrimary_Click,
+    &GenerationModes::cmdUseParam_Click,    &GenerationModes::cmdQuikGen_Click,
+    &GenerationModes::cdmRandwL_Click,      &GenerationModes::cmdRandbySex_Click,
     &GenerationModes::cmdrandbySandL_Click, &GenerationModes::cmdSrandT_Click,
-    &GenerationModes::cmdTrandC_Click,    &GenerationModes::cmdClear_Click,
+    &GenerationModes::cmdTrandC_Click,      &GenerationModes::cmdClear_Click,
 };
 
 }  // namespace
@@ -104,8 +109,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             const int messagesBefore = dialogs.messages;
             const int sheetsBefore = sink.sheets;
             const Outcome outcome = (modes.*kPresses[action])();
-            if (outcome == Outcome::Failed && dialogs.messages == messagesBefore) Fail("a failure without a message");
-            if (outcome == Outcome::Failed && sink.sheets != sheetsBefore) Fail("a failure after the sheet");
+            if (outcome == Outcome::Failed && dialogs.messages == messagesBefore)
+                Fail("a failure without a message");
+            if (outcome == Outcome::Failed && sink.sheets != sheetsBefore)
+                Fail("a failure after the sheet");
         } else if (action == 10) {
             txtAge_LostFocus(record, dialogs);
         } else if (action == 11) {
@@ -113,7 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         } else if (action == 12) {
             cboWeight_LostFocus(record);
         } else {
-            const auto field = static_cast<Field>(data.ConsumeIntegralInRange<std::size_t>(0, kFieldCount - 1));
+            const auto field =
+                static_cast<Field>(data.ConsumeIntegralInRange<std::size_t>(0, kFieldCount - 1));
             record.Write(field, SomeText(data));
         }
     }

@@ -26,8 +26,11 @@ TEST_F(RecordTest, AgeRollsThroughTheHook) {
 }
 
 TEST_F(RecordTest, HandednessTable) {
-    for (const auto& [roll, hand] : {std::pair{89, "Right"}, {90, "Left"}, {98, "Left"},
-                                     {99, "Ambidextrous"}, {100, "Ambidextrous"}}) {
+    for (const auto& [roll, hand] : {std::pair{89, "Right"},
+                                     {90, "Left"},
+                                     {98, "Left"},
+                                     {99, "Ambidextrous"},
+                                     {100, "Ambidextrous"}}) {
         Set(Field::cboHandedness, "Handedness");
         dice.Add(100, roll);
         RollHandedness(record);

@@ -23,18 +23,26 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 class Sheet : public RecordTest {
-protected:
+  protected:
     // A scripted character: every characteristic set, traits typed, classes T and L.
     void SetUpCharacter() {
         const std::pair<Field, const char*> fields[] = {
-            {Field::cboSex, "Female"},        {Field::txtAge, "22"},
-            {Field::txtLevel, "5"},           {Field::cboHandedness, "Left"},
-            {Field::cboHair, "Red/Auburn"},   {Field::cboHeight, "5'10\""},
-            {Field::cboWeight, "142"},        {Field::cboRace, "Asian"},
-            {Field::cboMilitary, "Seaman"},   {Field::cboBranch, "Navy"},
-            {Field::cboGlasses, "Glasses/CLs"}, {Field::txtPS, "70"},
-            {Field::txtCH, "81"},             {Field::txtWP, "60"},
-            {Field::txtCO, "75"},             {Field::txtK, "52"},
+            {Field::cboSex, "Female"},
+            {Field::txtAge, "22"},
+            {Field::txtLevel, "5"},
+            {Field::cboHandedness, "Left"},
+            {Field::cboHair, "Red/Auburn"},
+            {Field::cboHeight, "5'10\""},
+            {Field::cboWeight, "142"},
+            {Field::cboRace, "Asian"},
+            {Field::cboMilitary, "Seaman"},
+            {Field::cboBranch, "Navy"},
+            {Field::cboGlasses, "Glasses/CLs"},
+            {Field::txtPS, "70"},
+            {Field::txtCH, "81"},
+            {Field::txtWP, "60"},
+            {Field::txtCO, "75"},
+            {Field::txtK, "52"},
             {Field::txtCD, "50"},
         };
         for (const auto& [field, text] : fields) Set(field, text);
@@ -48,8 +56,19 @@ protected:
         dice.Add({{30, 5}, {100, 80}, {100, 41}, {100, 40}, {100, 74}});
         dice.Add(100, 10);  // education: the roll between the tabled ranges
         // Areas: goal 5.2, so six. Slot 1 twice: the second draw takes no d100.
-        dice.Add({{40, 1}, {100, 20}, {40, 1}, {40, 40}, {100, 21}, {40, 15}, {100, 100},
-                  {40, 32}, {100, 50}, {40, 25}, {100, 1}, {40, 14}, {100, 99}});
+        dice.Add({{40, 1},
+                  {100, 20},
+                  {40, 1},
+                  {40, 40},
+                  {100, 21},
+                  {40, 15},
+                  {100, 100},
+                  {40, 32},
+                  {100, 50},
+                  {40, 25},
+                  {100, 1},
+                  {40, 14},
+                  {100, 99}});
     }
 };
 
@@ -126,10 +145,10 @@ TEST_F(Sheet, ByteForByte) {
 TEST_F(Sheet, PhysiqueNotesFollowTheExactWordAndFractionsCountRoundedDown) {
     // Strength, classes, a physique typed beforehand, the line and the label it must carry.
     const std::tuple<const char*, const char*, const char*, std::size_t, const char*> rows[] = {
-        {"70", "T", "H", 27, "Movement Value    (-60)   "},   // Endomorphic
-        {"101", "", "", 35, "Hand to Hand Combat (+60) "},    // Mesomorphic
-        {"70", "A", "A", 22, "Evasion                   "},   // Average
-        {"70", "", "", 22, "Evasion                   "},     // "ectomorphic" typed in lower case
+        {"70", "T", "H", 27, "Movement Value    (-60)   "},  // Endomorphic
+        {"101", "", "", 35, "Hand to Hand Combat (+60) "},   // Mesomorphic
+        {"70", "A", "A", 22, "Evasion                   "},  // Average
+        {"70", "", "", 22, "Evasion                   "},    // "ectomorphic" typed in lower case
     };
     for (const auto& [strength, heightClass, weightClass, line, label] : rows) {
         SetUpCharacter();
@@ -138,7 +157,8 @@ TEST_F(Sheet, PhysiqueNotesFollowTheExactWordAndFractionsCountRoundedDown) {
         record.working.heightClass = heightClass;
         record.working.weightClass = weightClass;
         ScriptSheetRolls();
-        EXPECT_EQ(SplitLines(ComposeCharacterSheet(record).text)[line].substr(1, 26), label) << strength;
+        EXPECT_EQ(SplitLines(ComposeCharacterSheet(record).text)[line].substr(1, 26), label)
+            << strength;
     }
     SetUpCharacter();
     Set(Field::txtPS, "80.7");

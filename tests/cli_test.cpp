@@ -24,8 +24,10 @@ CliRun RunCli(std::vector<std::string> args) {
     std::vector<const char*> argv;
     for (const std::string& arg : args) argv.push_back(arg.c_str());
     std::ostringstream out, err;
-    const cli::ParseOutcome parsed = cli::ParseCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {parsed.options ? cli::RunBatch(*parsed.options, out, err, false) : parsed.exitCode, out.str(), err.str()};
+    const cli::ParseOutcome parsed =
+        cli::ParseCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {parsed.options ? cli::RunBatch(*parsed.options, out, err, false) : parsed.exitCode,
+            out.str(), err.str()};
 }
 
 std::string ReadAll(const fs::path& path) {
@@ -34,7 +36,7 @@ std::string ReadAll(const fs::path& path) {
 }
 
 class Cli : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { fs::remove_all(folder), fs::create_directories(folder); }
     void TearDown() override { fs::remove_all(folder); }
     fs::path folder = testing::UniqueTempPath("cli");
@@ -43,8 +45,9 @@ protected:
 TEST_F(Cli, HelpListsEveryModeAndVersionIsFourOne) {
     const CliRun help = RunCli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* caption : {"\"Completely Random Generation\"", "\"Random Generation  By Level\"",
-                                "\"My Characteristcs Random Traits\"", "\"Generate NPC Using My Traits\""}) {
+    for (const char* caption :
+         {"\"Completely Random Generation\"", "\"Random Generation  By Level\"",
+          "\"My Characteristcs Random Traits\"", "\"Generate NPC Using My Traits\""}) {
         EXPECT_NE(help.out.find(caption), std::string::npos) << caption;
     }
     EXPECT_EQ(RunCli({"--version"}).out, "dossier-cli 4.1\n");
@@ -73,12 +76,21 @@ TEST_F(Cli, InvalidUsageAndValuesExitTwoAndWriteNothing) {
 }
 
 TEST_F(Cli, PresetsAreTypedIntoTheRecord) {
-    const CliRun run = RunCli({"--mode", "my-characteristics", "--sex", "f", "--race", "Asian", "--hair", "Gray",
-                               "--age", "57", "--height", "5'10\"", "--military", "Seaman", "--branch", "Navy",
-                               "--level", "12", "--seed", "9", "--output", "-"});
+    const CliRun run = RunCli({"--mode",     "my-characteristics",
+                               "--sex",      "f",
+                               "--race",     "Asian",
+                               "--hair",     "Gray",
+                               "--age",      "57",
+                               "--height",   "5'10\"",
+                               "--military", "Seaman",
+                               "--branch",   "Navy",
+                               "--level",    "12",
+                               "--seed",     "9",
+                               "--output",   "-"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    for (const char* line : {"Sex        Female\"", "Age        57\"", "Level      12\"", "Hair Color Gray\"",
-                             "Height     5'10\"\"", "Race       Asian\"", "\"Seaman, Navy\""}) {
+    for (const char* line :
+         {"Sex        Female\"", "Age        57\"", "Level      12\"", "Hair Color Gray\"",
+          "Height     5'10\"\"", "Race       Asian\"", "\"Seaman, Navy\""}) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     }
 }
@@ -89,10 +101,13 @@ TEST_F(Cli, SeededBatchesToTheStreamAndToNumberedFiles) {
     EXPECT_EQ(a.out, RunCli({"--count", "12", "--seed", "77", "--output", "-"}).out);
     EXPECT_NE(a.out, RunCli({"--count", "12", "--seed", "78", "--output", "-"}).out);
 
-    ASSERT_EQ(RunCli({"--count", "12", "--seed", "77", "--output", (folder / "npcs").string()}).exitCode, 0);
+    ASSERT_EQ(
+        RunCli({"--count", "12", "--seed", "77", "--output", (folder / "npcs").string()}).exitCode,
+        0);
     std::string joined;
     for (int i = 1; i <= 12; ++i) {
-        const fs::path file = folder / "npcs" / ((i < 10 ? "char-0" : "char-") + std::to_string(i) + ".txt");
+        const fs::path file =
+            folder / "npcs" / ((i < 10 ? "char-0" : "char-") + std::to_string(i) + ".txt");
         ASSERT_TRUE(fs::exists(file)) << file;
         joined += ReadAll(file);
     }
@@ -107,18 +122,20 @@ TEST_F(Cli, SeededBatchesToTheStreamAndToNumberedFiles) {
 TEST_F(Cli, UnwritableOutputExitsOneAndLeavesNothingPartial) {
     std::ofstream(folder / "file") << "x";
     for (const fs::path& target : {folder / "missing" / "out.jsonl", folder / "file" / "npcs"}) {
-        const CliRun run = RunCli({"--count", "2", "--format", "json", "--output", target.string()});
+        const CliRun run =
+            RunCli({"--count", "2", "--format", "json", "--output", target.string()});
         EXPECT_EQ(run.exitCode, 1) << target;
         EXPECT_NE(run.err.find(target.string()), std::string::npos) << run.err;
     }
     EXPECT_EQ(RunCli({"--count", "3", "--output", (folder / "file").string()}).exitCode, 1);
     EXPECT_EQ(ReadAll(folder / "file"), "x");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1) << "no temporary files are left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1)
+        << "no temporary files are left";
 }
 
 TEST_F(Cli, JsonLinesCarryTheRecordAndTheSheet) {
-    const CliRun run = RunCli({"--count", "3", "--seed", "11", "--format", "json", "--mode", "sex-level",
-                               "--sex", "F", "--level", "14"});
+    const CliRun run = RunCli({"--count", "3", "--seed", "11", "--format", "json", "--mode",
+                               "sex-level", "--sex", "F", "--level", "14"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     std::istringstream lines(run.out);
     std::string line;
@@ -133,7 +150,8 @@ TEST_F(Cli, JsonLinesCarryTheRecordAndTheSheet) {
         EXPECT_EQ(sheet["derived"].size(), 14U);
         EXPECT_FALSE(sheet["languages"].empty());
         EXPECT_NE(sheet["areas"][0]["name"].get<std::string>().back(), ' ') << "names are trimmed";
-        EXPECT_EQ(sheet["derived"]["Balance"].get<int>(), std::stoi(character["fields"]["txtWell"].get<std::string>()));
+        EXPECT_EQ(sheet["derived"]["Balance"].get<int>(),
+                  std::stoi(character["fields"]["txtWell"].get<std::string>()));
     }
     EXPECT_EQ(index, 3);
 }

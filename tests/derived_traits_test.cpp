@@ -10,7 +10,8 @@ namespace {
 using testing::RecordTest;
 
 void SetPrimary(CharacterRecord& record, std::array<const char*, 6> texts) {
-    for (std::size_t i = 0; i < kPrimaryTraits.size(); ++i) record.Write(kPrimaryTraits[i], texts[i]);
+    for (std::size_t i = 0; i < kPrimaryTraits.size(); ++i)
+        record.Write(kPrimaryTraits[i], texts[i]);
 }
 
 TEST_F(RecordTest, DerivedFieldsFromDistinctTraits) {
@@ -18,9 +19,9 @@ TEST_F(RecordTest, DerivedFieldsFromDistinctTraits) {
     SetPrimary(record, {"70", "81", "60", "75", "52", "50"});
     ComputeDerivedTraits(record);
     const std::pair<Field, const char*> expected[] = {
-        {Field::txtOF, "62"},  {Field::txtDP, "78"},   {Field::txtEV, "66"},  {Field::txtDA, "51"},
-        {Field::txtOB, "56"},  {Field::txtSR, "68"},   {Field::txtGV, "64"},  {Field::txtMV, "180"},
-        {Field::txtLL, "13"},  {Field::txtWell, "55"}, {Field::txtBA, "65"},  {Field::txtPR, "53"},
+        {Field::txtOF, "62"},   {Field::txtDP, "78"},   {Field::txtEV, "66"}, {Field::txtDA, "51"},
+        {Field::txtOB, "56"},   {Field::txtSR, "68"},   {Field::txtGV, "64"}, {Field::txtMV, "180"},
+        {Field::txtLL, "13"},   {Field::txtWell, "55"}, {Field::txtBA, "65"}, {Field::txtPR, "53"},
         {Field::txtHTH, "136"}, {Field::txtSV, "144"},
     };
     for (const auto& [field, text] : expected) EXPECT_EQ(Text(field), text) << FieldName(field);
@@ -38,7 +39,8 @@ TEST(DeriveTraits, RoundingCases) {
         {"negative halves", {0, -3, 0, 0, 0, -4}, &D::EV, -4},
         {"no 16-bit overflow", {32767, 0, 32767, 0, 0, 32767}, &D::MV, 98301},
     };
-    for (const auto& [name, in, member, value] : rows) EXPECT_EQ(DeriveTraits(in).*member, value) << name;
+    for (const auto& [name, in, member, value] : rows)
+        EXPECT_EQ(DeriveTraits(in).*member, value) << name;
 }
 
 TEST_F(RecordTest, TypedFractionsCountRoundedDown) {

@@ -21,8 +21,9 @@ const std::string kInvalidLevel = "message|Enter an integer from 1 to 20.|Invali
 // Modes roll many dice; seeded dice keep them reproducible while the tests pin the
 // prompts, messages, flags and sheets.
 class Modes : public ::testing::Test {
-protected:
-    Outcome Press(Outcome (GenerationModes::*press)(), std::vector<std::optional<std::string>> answers = {}) {
+  protected:
+    Outcome Press(Outcome (GenerationModes::*press)(),
+                  std::vector<std::optional<std::string>> answers = {}) {
         dialogs = ScriptedDialogs();
         for (auto& answer : answers) dialogs.Queue(std::move(answer));
         const Outcome outcome = (GenerationModes(record, sink, dialogs).*press)();
@@ -48,7 +49,8 @@ TEST_F(Modes, SexAnswers) {
     }
     for (const char* refused : {"MALE", "Male ", " F", "", "Man"}) {
         EXPECT_EQ(Press(&GenerationModes::cmdRandbySex_Click, {refused, "m"}), Outcome::Completed);
-        EXPECT_EQ(dialogs.log, (std::vector<std::string>{kSexPrompt, kInvalidSex, kSexPrompt})) << refused;
+        EXPECT_EQ(dialogs.log, (std::vector<std::string>{kSexPrompt, kInvalidSex, kSexPrompt}))
+            << refused;
     }
 }
 
@@ -61,7 +63,8 @@ TEST_F(Modes, LevelAnswers) {
     }
     for (const char* refused : {"0", "21", "05", " 5", "5.0", "+5", ""}) {
         Press(&GenerationModes::cdmRandwL_Click, {refused, "12"});
-        EXPECT_EQ(dialogs.log, (std::vector<std::string>{prompt, kInvalidLevel, prompt})) << refused;
+        EXPECT_EQ(dialogs.log, (std::vector<std::string>{prompt, kInvalidLevel, prompt}))
+            << refused;
         EXPECT_EQ(record.Text(Field::txtLevel), "12");
     }
 }
@@ -69,7 +72,8 @@ TEST_F(Modes, LevelAnswers) {
 TEST_F(Modes, SexAndLevelRepeatsOnlyTheLevelPromptAndReleasesTheSex) {
     EXPECT_EQ(Press(&GenerationModes::cmdrandbySandL_Click, {"f", "0", "15"}), Outcome::Completed);
     const std::string levelPrompt = "prompt|Please Enter the Level: |Level";
-    EXPECT_EQ(dialogs.log, (std::vector<std::string>{kSexPrompt, levelPrompt, kInvalidLevel, levelPrompt}));
+    EXPECT_EQ(dialogs.log,
+              (std::vector<std::string>{kSexPrompt, levelPrompt, kInvalidLevel, levelPrompt}));
     EXPECT_EQ(record.Text(Field::cboSex), "Female");
     EXPECT_EQ(record.working.sexFixed, 0);
     EXPECT_EQ(sink.sheets.size(), 1U);
@@ -100,7 +104,8 @@ TEST_F(Modes, TheFixedSexLastsUntilSexAndLevelCompletes) {
 TEST_F(Modes, CancelEndsTheModeWithoutGenerating) {
     EXPECT_EQ(Press(&GenerationModes::cmdRandbySex_Click, {std::nullopt}), Outcome::Cancelled);
     EXPECT_EQ(record.working.sexFixed, 0);
-    EXPECT_EQ(Press(&GenerationModes::cmdrandbySandL_Click, {"F", std::nullopt}), Outcome::Cancelled);
+    EXPECT_EQ(Press(&GenerationModes::cmdrandbySandL_Click, {"F", std::nullopt}),
+              Outcome::Cancelled);
     EXPECT_EQ(record.Text(Field::cboSex), "Female") << "what the mode wrote stays";
     EXPECT_EQ(record.working.sexFixed, 0) << "but the sex is released";
     EXPECT_EQ(Press(&GenerationModes::cdmRandwL_Click, {"x", std::nullopt}), Outcome::Cancelled);
@@ -123,8 +128,10 @@ TEST_F(Modes, ClearFormResetsTheCharacteristicsOnly) {
     const CharacterRecord before = record;
     Press(&GenerationModes::cmdClear_Click);
     for (const FieldInfo& info : AllFields()) {
-        const bool reset = info.field != Field::txtAge && info.field != Field::txtLevel && info.startupText != "";
-        EXPECT_EQ(record.Text(info.field), reset ? std::string(info.startupText) : before.Text(info.field))
+        const bool reset =
+            info.field != Field::txtAge && info.field != Field::txtLevel && info.startupText != "";
+        EXPECT_EQ(record.Text(info.field),
+                  reset ? std::string(info.startupText) : before.Text(info.field))
             << info.name;
     }
 }
@@ -159,9 +166,10 @@ TEST_F(Modes, ASheetThatCannotBeWrittenIsReported) {
     } failing;
     GenerationModes modes(record, failing, dialogs);
     EXPECT_EQ(modes.cmdQuikGen_Click(), Outcome::Failed);
-    EXPECT_EQ(dialogs.log, std::vector<std::string>{
-                               "message|The character sheet could not be written to /nowhere/char.txt: "
-                               "No such file or directory. The previous sheet is unchanged.|Sheet Not Written"});
+    EXPECT_EQ(dialogs.log,
+              std::vector<std::string>{
+                  "message|The character sheet could not be written to /nowhere/char.txt: "
+                  "No such file or directory. The previous sheet is unchanged.|Sheet Not Written"});
     EXPECT_EQ(record.Text(Field::cboGlasses), failing.glasses) << "the mode stopped at the sheet";
 }
 

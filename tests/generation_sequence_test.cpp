@@ -12,15 +12,18 @@ using testing::RecordingSink;
 using testing::RecordTest;
 
 class Sequence : public RecordTest {
-protected:
+  protected:
     void ExpectFields(std::initializer_list<std::pair<Field, const char*>> expected) {
         for (const auto& [field, text] : expected) EXPECT_EQ(Text(field), text) << FieldName(field);
     }
     void SetAllCharacteristics() {
-        for (const auto& [field, text] :
-             {std::pair{Field::cboSex, "Male"}, {Field::cboHair, "Gray"}, {Field::cboHandedness, "Right"},
-              {Field::cboRace, "White"}, {Field::cboHeight, "5'10"}, {Field::cboWeight, "150"},
-              {Field::cboGlasses, "Glasses - no CLs"}}) {
+        for (const auto& [field, text] : {std::pair{Field::cboSex, "Male"},
+                                          {Field::cboHair, "Gray"},
+                                          {Field::cboHandedness, "Right"},
+                                          {Field::cboRace, "White"},
+                                          {Field::cboHeight, "5'10"},
+                                          {Field::cboWeight, "150"},
+                                          {Field::cboGlasses, "Glasses - no CLs"}}) {
             Set(field, text);
         }
     }
@@ -42,40 +45,51 @@ TEST_F(Sequence, GenCharsResetsAndRollsInOrder) {
     Set(Field::cboLoss, "7%");
     Set(Field::txtPS, "61");
     dice.Add({
-        {30, 10},   // the age hook, when " " is written
-        {100, 80},  // hair Blonde
-        {100, 51},  // sex Female
-        {100, 90},  // handedness Left
-        {100, 60},  // race White: the hair stays
-        {10, 4},    // height 5'5
-        {100, 50},  // weight 135
-        {7, 2},     // military term die for age 22
-        {100, 100}, // no service
-        {10, 1},    // glasses, no N/A
+        {30, 10},    // the age hook, when " " is written
+        {100, 80},   // hair Blonde
+        {100, 51},   // sex Female
+        {100, 90},   // handedness Left
+        {100, 60},   // race White: the hair stays
+        {10, 4},     // height 5'5
+        {100, 50},   // weight 135
+        {7, 2},      // military term die for age 22
+        {100, 100},  // no service
+        {10, 1},     // glasses, no N/A
     });
     sequence.cmdGenChars_Click();
-    ExpectFields({{Field::cboHair, "Blonde"},         {Field::cboSex, "Female"},
-                  {Field::cboHandedness, "Left"},     {Field::txtAge, "22"},
-                  {Field::cboRace, "White"},          {Field::cboHeight, "5'5"},
-                  {Field::cboWeight, "135"},          {Field::cboMilitary, "No Military Service"},
-                  {Field::cboBranch, "N/A"},          {Field::cboGlasses, "Glasses - no CLs"},
-                  {Field::cboLoss, "7%"},             {Field::cboPhysique, "Average"},
-                  {Field::txtPS, "61"},               {Field::txtLevel, "5"}});
+    ExpectFields({{Field::cboHair, "Blonde"},
+                  {Field::cboSex, "Female"},
+                  {Field::cboHandedness, "Left"},
+                  {Field::txtAge, "22"},
+                  {Field::cboRace, "White"},
+                  {Field::cboHeight, "5'5"},
+                  {Field::cboWeight, "135"},
+                  {Field::cboMilitary, "No Military Service"},
+                  {Field::cboBranch, "N/A"},
+                  {Field::cboGlasses, "Glasses - no CLs"},
+                  {Field::cboLoss, "7%"},
+                  {Field::cboPhysique, "Average"},
+                  {Field::txtPS, "61"},
+                  {Field::txtLevel, "5"}});
     EXPECT_TRUE(sink.sheets.empty());
 }
 
 TEST_F(Sequence, UserCharsRollsOnlyUnsetFieldsWeightBeforeHeight) {
     Set(Field::cboHandedness, "Left");
     Set(Field::cboRace, "Asian");
-    dice.Add({{100, 80},    // hair Blonde
-              {100, 10},    // sex Male
-              {100, 50},    // weight 160
-              {10, 8},      // height 6'0
-              {10, 10}});   // glasses
+    dice.Add({{100, 80},   // hair Blonde
+              {100, 10},   // sex Male
+              {100, 50},   // weight 160
+              {10, 8},     // height 6'0
+              {10, 10}});  // glasses
     sequence.cmdUserChars_Click();
-    ExpectFields({{Field::cboHair, "Blonde"}, {Field::cboSex, "Male"}, {Field::txtAge, "22"},
-                  {Field::cboWeight, "160"}, {Field::cboHeight, "6'0"},
-                  {Field::cboMilitary, "Military Service"}, {Field::cboBranch, "Branch"},
+    ExpectFields({{Field::cboHair, "Blonde"},
+                  {Field::cboSex, "Male"},
+                  {Field::txtAge, "22"},
+                  {Field::cboWeight, "160"},
+                  {Field::cboHeight, "6'0"},
+                  {Field::cboMilitary, "Military Service"},
+                  {Field::cboBranch, "Branch"},
                   {Field::cboHandedness, "Left"}});
     EXPECT_EQ(record.working.heightClass, "T");
     EXPECT_EQ(record.working.weightClass, "A");
@@ -85,17 +99,29 @@ TEST_F(Sequence, PrimaryRollsAllTraitsClassesTheCharacterAndWritesTheSheet) {
     SetAllCharacteristics();
     Set(Field::txtCH, "typed");  // replaced
     Set(Field::txtLevel, "1");
-    dice.Add({{100, 50}, {100, 51},  // PS: 50 thrown back, 51 + 10 = 61
-              {100, 60}, {100, 70}, {100, 71}, {100, 90},
-              {100, 10}, {100, 100}});  // K: 10 thrown back, then 100
-    dice.Add(10, 3);                    // RollHeight's die, the height already set
-    dice.Add(100, 50);                  // RollCoordinationLoss in the sequence
-    ScriptSheet(20, 4, 10);             // and again in the sheet; K 95
+    dice.Add({{100, 50},
+              {100, 51},  // PS: 50 thrown back, 51 + 10 = 61
+              {100, 60},
+              {100, 70},
+              {100, 71},
+              {100, 90},
+              {100, 10},
+              {100, 100}});  // K: 10 thrown back, then 100
+    dice.Add(10, 3);         // RollHeight's die, the height already set
+    dice.Add(100, 50);       // RollCoordinationLoss in the sequence
+    ScriptSheet(20, 4, 10);  // and again in the sheet; K 95
     sequence.cmdPrimary_Click();
-    ExpectFields({{Field::txtPS, "61"}, {Field::txtCH, "70"}, {Field::txtWP, "80"},
-                  {Field::txtCO, "76"}, {Field::txtK, "95"}, {Field::txtCD, "100"},
-                  {Field::txtOF, "88"}, {Field::cboLoss, "20%"}, {Field::cboPhysique, "Average"},
-                  {Field::cboHeight, "5'10"}, {Field::cboMilitary, "Military Service"}});
+    ExpectFields({{Field::txtPS, "61"},
+                  {Field::txtCH, "70"},
+                  {Field::txtWP, "80"},
+                  {Field::txtCO, "76"},
+                  {Field::txtK, "95"},
+                  {Field::txtCD, "100"},
+                  {Field::txtOF, "88"},
+                  {Field::cboLoss, "20%"},
+                  {Field::cboPhysique, "Average"},
+                  {Field::cboHeight, "5'10"},
+                  {Field::cboMilitary, "Military Service"}});
     EXPECT_EQ(record.working.heightClass, "A");
     EXPECT_EQ(record.working.weightClass, "A");
     ASSERT_EQ(sink.sheets.size(), 1U);
@@ -107,10 +133,14 @@ TEST_F(Sequence, UseParamKeepsTypedTraitsAndRollsEmptyOnesInOrder) {
     Set(Field::txtCH, "45");
     Set(Field::txtK, "30");
     dice.Add({{100, 51}, {100, 52}, {100, 53}, {100, 54}});  // PS, WP, CO, CD
-    ScriptSheet(100, 2, 3);  // K 30
+    ScriptSheet(100, 2, 3);                                  // K 30
     sequence.cmdUseParam_Click();
-    ExpectFields({{Field::txtPS, "72"}, {Field::txtCH, "45"}, {Field::txtWP, "73"},
-                  {Field::txtCO, "74"}, {Field::txtK, "30"}, {Field::txtCD, "75"},
+    ExpectFields({{Field::txtPS, "72"},
+                  {Field::txtCH, "45"},
+                  {Field::txtWP, "73"},
+                  {Field::txtCO, "74"},
+                  {Field::txtK, "30"},
+                  {Field::txtCD, "75"},
                   {Field::cboLoss, "35%"}});
     EXPECT_EQ(sink.sheets.size(), 1U);
 }
@@ -133,7 +163,7 @@ TEST_F(Sequence, AfterClearFormMilitaryCaptionsReachTheSheet) {
     // Clear Form leaves these captions; cmdPrimary_Click never rolls military service.
     dice.Add({{100, 51}, {100, 51}, {100, 51}, {100, 51}, {100, 51}, {100, 51}});  // traits 72
     dice.Add({{100, 1}, {100, 1}, {100, 1}, {100, 1}});  // hair, sex, handedness, race
-    dice.Add({{100, 50}, {10, 4}, {10, 4}});              // weight, height, glasses
+    dice.Add({{100, 50}, {10, 4}, {10, 4}});             // weight, height, glasses
     dice.Add({{10, 5}, {100, 1}});  // RollHeight again, then the sequence's loss
     ScriptSheet(1, 3, 8);           // K 72
     sequence.cmdPrimary_Click();

@@ -30,14 +30,13 @@ TEST_F(RecordTest, GlassesTable) {
 
 TEST_F(RecordTest, CoordinationLoss) {
     const std::tuple<const char*, const char*, int, const char*> rows[] = {
-        {"Glasses/CLs", "50", 25, "12%"},       // 12.5 rounds to the even 12
-        {"Glasses/CLs", "50", 27, "14%"},       // 13.5 rounds to 14
-        {"Glasses - no CLs", "50", 1, "0%"},
-        {"Glasses/CLs", "30", 5, "2%"},         // 1.5 rounds to 2
-        {"Glasses/CLs", "90", 50, "35%"},       // 45 is capped
-        {"Glasses/CLs", "71", 50, "35%"},       // 35.5 rounds to 36, then the cap
-        {"Glasses/CLs", "80.7", 10, "8%"},      // the text is not rounded down first
-        {"N/A", "not a number", 60, "N/A"},     // no glasses: no loss, but the die is rolled
+        {"Glasses/CLs", "50", 25, "12%"},  // 12.5 rounds to the even 12
+        {"Glasses/CLs", "50", 27, "14%"},  // 13.5 rounds to 14
+        {"Glasses - no CLs", "50", 1, "0%"}, {"Glasses/CLs", "30", 5, "2%"},  // 1.5 rounds to 2
+        {"Glasses/CLs", "90", 50, "35%"},                                     // 45 is capped
+        {"Glasses/CLs", "71", 50, "35%"},    // 35.5 rounds to 36, then the cap
+        {"Glasses/CLs", "80.7", 10, "8%"},   // the text is not rounded down first
+        {"N/A", "not a number", 60, "N/A"},  // no glasses: no loss, but the die is rolled
         {"glasses/cls", "50", 60, "N/A"},
     };
     for (const auto& [glasses, coordination, roll, loss] : rows) {

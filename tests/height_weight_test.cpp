@@ -91,10 +91,10 @@ TEST_F(RecordTest, WeightTableBoundaries) {
 
 TEST_F(RecordTest, PresentWeightsAreClassedNotRolled) {
     const std::tuple<const char*, const char*, const char*> rows[] = {
-        {"Female", "155", "A"}, {"Female", "156", "H"},   {"Female", "120", "A"},
-        {"Female", "119", "L"}, {"Male", "180", "A"},     {"Male", "181", "H"},
-        {"Male", "140", "A"},   {"Male", "139", "L"},     {"Male", "180.5", "H"},
-        {"Male", "heavy", "?"}, {"Male", "", "?"},        {"Other", "150", "?"},
+        {"Female", "155", "A"}, {"Female", "156", "H"}, {"Female", "120", "A"},
+        {"Female", "119", "L"}, {"Male", "180", "A"},   {"Male", "181", "H"},
+        {"Male", "140", "A"},   {"Male", "139", "L"},   {"Male", "180.5", "H"},
+        {"Male", "heavy", "?"}, {"Male", "", "?"},      {"Other", "150", "?"},
     };
     for (const auto& [sex, weight, weightClass] : rows) {
         record.working.weightClass = "?";

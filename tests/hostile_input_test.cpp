@@ -11,9 +11,9 @@
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_sink.h"
 #include "sheet_format.h"
+#include "test_support.h"
 #include "ui/field_validation.h"
 #include "ui/generation_modes.h"
-#include "test_support.h"
 #include "ui_test_support.h"
 
 #ifndef _WIN32
@@ -30,9 +30,27 @@ namespace fs = std::filesystem;
 
 const std::vector<std::string>& HostileTexts() {
     static const std::vector<std::string> texts = {
-        "", " ", " 55 ", std::string(10000, '7'), std::string("5\0" "5", 3), "\x01\x1b[31m\t\r\n",
-        "Zo\xC3\xAB \xC3\x9Cnal \xE6\x97\xA5\xE6\x9C\xAC", "\xFF\xFE not UTF-8", "\"", "1e309", "nan",
-        "inf", "-0", "0x10", "1,5", "32768", "-32769", "32767", "-32768",
+        "",
+        " ",
+        " 55 ",
+        std::string(10000, '7'),
+        std::string("5\0"
+                    "5",
+                    3),
+        "\x01\x1b[31m\t\r\n",
+        "Zo\xC3\xAB \xC3\x9Cnal \xE6\x97\xA5\xE6\x9C\xAC",
+        "\xFF\xFE not UTF-8",
+        "\"",
+        "1e309",
+        "nan",
+        "inf",
+        "-0",
+        "0x10",
+        "1,5",
+        "32768",
+        "-32769",
+        "32767",
+        "-32768",
     };
     return texts;
 }
@@ -46,7 +64,7 @@ std::string ReadAll(const fs::path& path) {
 
 // Answers every prompt validly, so each mode runs to its end or to a message.
 class ValidAnswers final : public Dialogs {
-public:
+  public:
     std::optional<std::string> Prompt(const std::string&, const std::string& title) override {
         return title == "Sex" ? "f" : "3";
     }
@@ -62,11 +80,16 @@ struct Operation {
 };
 
 const Operation kOperations[] = {
-    {"cmdGenChars", &GenerationModes::cmdGenChars_Click}, {"cmdPrimary", &GenerationModes::cmdPrimary_Click},
-    {"cmdUseParam", &GenerationModes::cmdUseParam_Click}, {"cmdQuikGen", &GenerationModes::cmdQuikGen_Click},
-    {"cdmRandwL", &GenerationModes::cdmRandwL_Click},     {"cmdRandbySex", &GenerationModes::cmdRandbySex_Click},
-    {"cmdrandbySandL", &GenerationModes::cmdrandbySandL_Click}, {"cmdSrandT", &GenerationModes::cmdSrandT_Click},
-    {"cmdTrandC", &GenerationModes::cmdTrandC_Click},     {"cmdClear", &GenerationModes::cmdClear_Click},
+    {"cmdGenChars", &GenerationModes::cmdGenChars_Click},
+    {"cmdPrimary", &GenerationModes::cmdPrimary_Click},
+    {"cmdUseParam", &GenerationModes::cmdUseParam_Click},
+    {"cmdQuikGen", &GenerationModes::cmdQuikGen_Click},
+    {"cdmRandwL", &GenerationModes::cdmRandwL_Click},
+    {"cmdRandbySex", &GenerationModes::cmdRandbySex_Click},
+    {"cmdrandbySandL", &GenerationModes::cmdrandbySandL_Click},
+    {"cmdSrandT", &GenerationModes::cmdSrandT_Click},
+    {"cmdTrandC", &GenerationModes::cmdTrandC_Click},
+    {"cmdClear", &GenerationModes::cmdClear_Click},
 };
 
 TEST(HostileInput, EveryFieldEveryTextEveryOperation) {
@@ -77,9 +100,7 @@ TEST(HostileInput, EveryFieldEveryTextEveryOperation) {
     for (const FieldInfo& info : AllFields()) {
         for (const std::string& text : HostileTexts()) {
             for (const Operation& operation : kOperations) {
-                {
-                    std::ofstream(sheet, std::ios::binary) << previous;
-                }
+                { std::ofstream(sheet, std::ios::binary) << previous; }
                 CharacterRecord record = StartupRecord(dice);
                 for (Field trait : kPrimaryTraits) record.Write(trait, "70");
                 record.Write(info.field, text);
@@ -89,7 +110,8 @@ TEST(HostileInput, EveryFieldEveryTextEveryOperation) {
                 const Outcome outcome = (modes.*operation.press)();
                 const std::string written = ReadAll(sheet);
                 const std::string where = std::string(operation.name) + " with " +
-                                          std::string(info.name) + " = \"" + text.substr(0, 20) + "\"";
+                                          std::string(info.name) + " = \"" + text.substr(0, 20) +
+                                          "\"";
                 if (outcome == Outcome::Failed) {
                     ++failures;
                     ASSERT_EQ(answers.messages.size(), 1U) << where;
@@ -152,15 +174,16 @@ Exit RunProgram(const std::vector<std::string>& args) {
 }
 
 TEST(HostileInput, CliPresetsExitCleanly) {
-    const char* presets[] = {"--sex", "--race", "--hair", "--handedness", "--age", "--height", "--weight",
-                             "--military", "--branch", "--glasses", "--level", "--ps", "--ch", "--wp",
-                             "--co", "--k", "--cd"};
+    const char* presets[] = {"--sex",    "--race",   "--hair",     "--handedness", "--age",
+                             "--height", "--weight", "--military", "--branch",     "--glasses",
+                             "--level",  "--ps",     "--ch",       "--wp",         "--co",
+                             "--k",      "--cd"};
     for (const char* mode : {"my-traits", "sex-level"}) {
         for (const char* preset : presets) {
             for (const std::string& text : HostileTexts()) {
                 if (text.find('\0') != std::string::npos) continue;  // no argument can hold one
-                std::vector<std::string> args = {DOSSIER_CLI_PATH, "--mode", mode, "--output", "-",
-                                                 "--seed", "1", preset, text};
+                std::vector<std::string> args = {
+                    DOSSIER_CLI_PATH, "--mode", mode, "--output", "-", "--seed", "1", preset, text};
                 if (std::string(mode) == "sex-level" && std::string(preset) != "--sex") {
                     args.insert(args.end(), {"--sex", "m"});
                 }
@@ -168,9 +191,11 @@ TEST(HostileInput, CliPresetsExitCleanly) {
                     args.insert(args.end(), {"--level", "4"});
                 }
                 const Exit exit = RunProgram(args);
-                EXPECT_FALSE(exit.signalled) << mode << ' ' << preset << " \"" << text.substr(0, 20) << '"';
+                EXPECT_FALSE(exit.signalled)
+                    << mode << ' ' << preset << " \"" << text.substr(0, 20) << '"';
                 EXPECT_TRUE(exit.code == 0 || exit.code == 2)
-                    << mode << ' ' << preset << " \"" << text.substr(0, 20) << "\" exit " << exit.code;
+                    << mode << ' ' << preset << " \"" << text.substr(0, 20) << "\" exit "
+                    << exit.code;
             }
         }
     }
@@ -192,9 +217,13 @@ TEST(SheetFormatCheck, CatchesBrokenSheets) {
     const std::string good = sink.sheets.at(0).text;
     ASSERT_FALSE(testing::SheetFormatProblem(good).has_value());
     const std::pair<std::string, std::string> breaks[] = {
-        {"\r\n", "\n"}, {"     Sex        ", "     Sex        \r\n"}, {"Charm     ", "Charms    "},
-        {"Offense                   ", "Offense                   x"}, {" lbs.", " kg."},
-        {"\"EDUCATION LEVEL\"", "\"EDUCATION\""}, {"Race", std::string("Ra\0e", 4)},
+        {"\r\n", "\n"},
+        {"     Sex        ", "     Sex        \r\n"},
+        {"Charm     ", "Charms    "},
+        {"Offense                   ", "Offense                   x"},
+        {" lbs.", " kg."},
+        {"\"EDUCATION LEVEL\"", "\"EDUCATION\""},
+        {"Race", std::string("Ra\0e", 4)},
     };
     for (const auto& [from, to] : breaks) {
         std::string text = good;
@@ -202,7 +231,8 @@ TEST(SheetFormatCheck, CatchesBrokenSheets) {
         EXPECT_TRUE(testing::SheetFormatProblem(text).has_value()) << to;
     }
     EXPECT_TRUE(testing::SheetFormatProblem(good.substr(0, good.size() - 2)).has_value());
-    EXPECT_TRUE(testing::SheetFormatProblem(good.substr(0, good.find(std::string(33, '-')) + 36)).has_value());
+    EXPECT_TRUE(testing::SheetFormatProblem(good.substr(0, good.find(std::string(33, '-')) + 36))
+                    .has_value());
 }
 
 }  // namespace

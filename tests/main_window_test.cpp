@@ -11,9 +11,9 @@
 #include <filesystem>
 
 #include "record/random_dice.h"
+#include "test_support.h"
 #include "ui/about_box.h"
 #include "ui/main_window.h"
-#include "test_support.h"
 #include "ui_test_support.h"
 
 namespace dossier {
@@ -22,7 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class RecordingViewer final : public SheetViewer {
-public:
+  public:
     bool Open(const fs::path& sheet) override {
         opened.push_back(sheet);
         return works;
@@ -32,7 +32,7 @@ public:
 };
 
 class Window : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fs::remove(sheet);
         window = std::make_unique<MainWindow>(
@@ -44,7 +44,9 @@ protected:
     void TearDown() override { fs::remove(sheet); }
 
     template <typename T = QWidget>
-    T* Find(const char* name) const { return window->findChild<T*>(name); }
+    T* Find(const char* name) const {
+        return window->findChild<T*>(name);
+    }
     QLineEdit* Line(Field field) const {
         QWidget* control = window->Control(field);
         if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->lineEdit();
@@ -52,7 +54,8 @@ protected:
     }
     void ExpectControlsMirrorTheRecord(const char* after) const {
         for (const FieldInfo& info : AllFields()) {
-            EXPECT_EQ(Line(info.field)->text().toStdString(), Text(info.field)) << info.name << " after " << after;
+            EXPECT_EQ(Line(info.field)->text().toStdString(), Text(info.field))
+                << info.name << " after " << after;
         }
     }
     void Click(const char* name) {
@@ -99,17 +102,21 @@ TEST_F(Window, StartsWithTheDesignTimeTextsAndLists) {
     EXPECT_EQ(items(Field::cboHair), "Blonde|Brown/Brunette|Red/Auburn|Black|Gray");
     EXPECT_EQ(items(Field::cboBranch), "Army|Air Force|Marine Corp.|Navy|N/A");
     EXPECT_TRUE(items(Field::cboHeight).startsWith("5'1\"|5'2\"|"));
-    EXPECT_TRUE(items(Field::cboMilitary).endsWith("|Private|Airman |Sea. Appr.|Airman/Basic|Sea. Recruit|No Military Service"));
+    EXPECT_TRUE(
+        items(Field::cboMilitary)
+            .endsWith("|Private|Airman |Sea. Appr.|Airman/Basic|Sea. Recruit|No Military Service"));
     EXPECT_EQ(items(Field::cboWeight), "");
 }
 
 TEST_F(Window, AccessibleNamesGeometryAndReadOnlyFields) {
     const std::pair<Field, const char*> names[] = {
-        {Field::cboSex, "Gender"},   {Field::cboHair, "Hair Color"},    {Field::txtAge, "Age"},
-        {Field::txtLevel, "Level"},  {Field::txtK, "Kowledge"},         {Field::txtHTH, "Hand to Hand Combat Value"},
+        {Field::cboSex, "Gender"},        {Field::cboHair, "Hair Color"},
+        {Field::txtAge, "Age"},           {Field::txtLevel, "Level"},
+        {Field::txtK, "Kowledge"},        {Field::txtHTH, "Hand to Hand Combat Value"},
         {Field::cboPhysique, "Physique"}, {Field::cboLoss, "W/O Glasses Loss"},
     };
-    for (const auto& [field, name] : names) EXPECT_EQ(window->Control(field)->accessibleName(), name);
+    for (const auto& [field, name] : names)
+        EXPECT_EQ(window->Control(field)->accessibleName(), name);
     for (QLabel* label : window->findChildren<QLabel*>()) {
         if (label->buddy() != nullptr) {
             EXPECT_EQ(label->buddy()->accessibleName(), label->text());
@@ -140,9 +147,15 @@ TEST_F(Window, AccessibleNamesGeometryAndReadOnlyFields) {
 
 TEST_F(Window, EveryButtonRunsAndTheControlsFollow) {
     const std::tuple<const char*, std::vector<std::string>, bool> presses[] = {
-        {"cmdGenChars", {}, false}, {"cmdPrimary", {}, true},   {"cmdUseParam", {}, true},
-        {"cmdTrandC", {}, true},    {"cmdSrandT", {}, true},    {"cmdQuikGen", {}, true},
-        {"cdmRandwL", {"7"}, true}, {"cmdRandbySex", {"f"}, true}, {"cmdrandbySandL", {"m", "12"}, true},
+        {"cmdGenChars", {}, false},
+        {"cmdPrimary", {}, true},
+        {"cmdUseParam", {}, true},
+        {"cmdTrandC", {}, true},
+        {"cmdSrandT", {}, true},
+        {"cmdQuikGen", {}, true},
+        {"cdmRandwL", {"7"}, true},
+        {"cmdRandbySex", {"f"}, true},
+        {"cmdrandbySandL", {"m", "12"}, true},
         {"cmdClear", {}, false},
     };
     for (const auto& [button, answers, writesSheet] : presses) {
@@ -214,7 +227,8 @@ TEST_F(Window, AClickAwayFromAnInvalidFieldRunsTheCheckInsteadOfTheButton) {
     QTest::keyClicks(age, "0");
     QTest::mouseClick(Find<QPushButton>("cmdClear"), Qt::LeftButton);
     QApplication::processEvents();
-    EXPECT_EQ(dialogs.log, std::vector<std::string>{"message|Enter an integer from 1 to 100.|Invalid Age"});
+    EXPECT_EQ(dialogs.log,
+              std::vector<std::string>{"message|Enter an integer from 1 to 100.|Invalid Age"});
     EXPECT_EQ(Text(Field::cboRace), "Asian") << "Clear Form did not run";
     EXPECT_TRUE(age->hasFocus());
     QTest::keyClicks(age, "x");
@@ -233,7 +247,8 @@ TEST_F(Window, OneModelessAboutBox) {
     window->mnuAbout_Click();
     EXPECT_EQ(window->aboutBox(), first);
     int boxes = 0;
-    for (QWidget* top : QApplication::topLevelWidgets()) boxes += qobject_cast<AboutBox*>(top) != nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        boxes += qobject_cast<AboutBox*>(top) != nullptr;
     EXPECT_EQ(boxes, 1);
     EXPECT_EQ(first->windowTitle(), "About Dossier");
     EXPECT_EQ(first->findChild<QLabel*>("lblVersion")->text(), "Version 4.1");

@@ -10,20 +10,32 @@ namespace {
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     const std::pair<double, double> rows[] = {
-        {60.5, 60}, {61.5, 62}, {0.5, 0},   {2.5, 2},   {-0.5, 0},  {-1.5, -2}, {-2.5, -2},
-        {12.2, 12}, {12.7, 13}, {-3.2, -3}, {-3.7, -4}, {7, 7},     {0.49999999999999994, 0},
+        {60.5, 60},
+        {61.5, 62},
+        {0.5, 0},
+        {2.5, 2},
+        {-0.5, 0},
+        {-1.5, -2},
+        {-2.5, -2},
+        {12.2, 12},
+        {12.7, 13},
+        {-3.2, -3},
+        {-3.7, -4},
+        {7, 7},
+        {0.49999999999999994, 0},
     };
     for (const auto& [value, expected] : rows) EXPECT_EQ(RoundHalfEven(value), expected) << value;
 }
 
 TEST(ParseNumber, AcceptsTypedDecimalsOnly) {
     const std::pair<const char*, std::optional<double>> rows[] = {
-        {"7", 7},    {"80.7", 80.7}, {"-3.5", -3.5}, {"  55  ", 55}, {"+5", 5},   {".5", 0.5},
-        {"1e2", 100}, {"-0", 0},     {"", {}},       {" ", {}},      {"5a", {}},  {"0x10", {}},
-        {"1,5", {}}, {"inf", {}},    {"nan", {}},    {"1e309", {}},  {"5 5", {}}, {"-", {}},
-        {"e5", {}},  {"++5", {}},
+        {"7", 7},      {"80.7", 80.7}, {"-3.5", -3.5}, {"  55  ", 55}, {"+5", 5},
+        {".5", 0.5},   {"1e2", 100},   {"-0", 0},      {"", {}},       {" ", {}},
+        {"5a", {}},    {"0x10", {}},   {"1,5", {}},    {"inf", {}},    {"nan", {}},
+        {"1e309", {}}, {"5 5", {}},    {"-", {}},      {"e5", {}},     {"++5", {}},
     };
-    for (const auto& [text, expected] : rows) EXPECT_EQ(ParseNumber(text), expected) << '"' << text << '"';
+    for (const auto& [text, expected] : rows)
+        EXPECT_EQ(ParseNumber(text), expected) << '"' << text << '"';
 }
 
 TEST(ReadNumber, ReportsTheFieldForTextsThatAreNotSixteenBitNumbers) {
@@ -39,7 +51,8 @@ TEST(ReadNumber, ReportsTheFieldForTextsThatAreNotSixteenBitNumbers) {
             EXPECT_EQ(error.text(), bad);
         }
     }
-    for (const auto& [text, floor] : {std::pair{"32767", 32767}, {"-32768", -32768}, {"-3.5", -4}}) {
+    for (const auto& [text, floor] :
+         {std::pair{"32767", 32767}, {"-32768", -32768}, {"-3.5", -4}}) {
         record.Write(Field::txtK, text);
         EXPECT_EQ(ReadFloor(record, Field::txtK), floor) << text;
     }

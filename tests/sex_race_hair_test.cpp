@@ -53,18 +53,19 @@ TEST_F(RecordTest, OnlyTheExactCaptionIsUnset) {
         RollSex(record);
         RollRace(record);
         RollHair(record);
-        for (Field field : {Field::cboSex, Field::cboRace, Field::cboHair}) EXPECT_EQ(Text(field), text);
+        for (Field field : {Field::cboSex, Field::cboRace, Field::cboHair})
+            EXPECT_EQ(Text(field), text);
     }
 }
 
 TEST_F(RecordTest, RolledRaceSuitsTheHairExceptGray) {
     const std::tuple<const char*, int, const char*> rows[] = {
-        {"Blonde", 30, "Black"},       // Asian
-        {"Gray", 30, "Gray"},          // Gray survives
-        {"Hair", 1, "Black"},          // Native American, even over the caption
-        {"Red/Auburn", 16, "Brown"},   // Middle Eastern
-        {"typed", 80, "Brown"},        // Black
-        {"Blonde", 50, "Blonde"},      // White keeps it
+        {"Blonde", 30, "Black"},      // Asian
+        {"Gray", 30, "Gray"},         // Gray survives
+        {"Hair", 1, "Black"},         // Native American, even over the caption
+        {"Red/Auburn", 16, "Brown"},  // Middle Eastern
+        {"typed", 80, "Brown"},       // Black
+        {"Blonde", 50, "Blonde"},     // White keeps it
         {"Hair", 79, "Hair"},
     };
     for (const auto& [before, roll, after] : rows) {

@@ -25,7 +25,7 @@ std::string ReadAll(const fs::path& path) {
 }
 
 class SheetFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fs::remove_all(folder);
         fs::create_directories(folder);
@@ -40,7 +40,8 @@ protected:
     // Whatever failed, the previous sheet is whole and no temporary file is left.
     void ExpectPreviousSheetAlone(const fs::path& where, std::size_t files = 1) {
         EXPECT_EQ(ReadAll(sheet), "previous");
-        EXPECT_EQ(static_cast<std::size_t>(std::distance(fs::directory_iterator(where), {})), files);
+        EXPECT_EQ(static_cast<std::size_t>(std::distance(fs::directory_iterator(where), {})),
+                  files);
     }
     fs::path folder = testing::UniqueTempPath("sheet-file");
     fs::path sheet = folder / "char.txt";
@@ -59,13 +60,15 @@ TEST_F(SheetFile, ReplacesTheWholeFile) {
 
 TEST_F(SheetFile, FailuresNameThePathAndKeepThePreviousSheet) {
     fs::create_directories(folder / "taken.txt");
-    for (const fs::path& path : {folder / "missing" / "char.txt", folder / "taken.txt", sheet / "inside.txt", fs::path()}) {
+    for (const fs::path& path : {folder / "missing" / "char.txt", folder / "taken.txt",
+                                 sheet / "inside.txt", fs::path()}) {
         try {
             WriteSheetFile(path, "new");
             ADD_FAILURE() << "wrote " << path;
         } catch (const SheetWriteError& error) {
             EXPECT_EQ(error.path(), path);
-            EXPECT_NE(std::string(error.what()).find(path.string() + ": " + error.reason()), std::string::npos);
+            EXPECT_NE(std::string(error.what()).find(path.string() + ": " + error.reason()),
+                      std::string::npos);
         }
     }
     ExpectPreviousSheetAlone(folder, 2);

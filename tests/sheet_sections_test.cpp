@@ -11,7 +11,7 @@ using testing::RecordTest;
 TEST_F(RecordTest, LanguageCountFollowsKnowledge) {
     // With the first language at 100 every later roll of 41 to 99 is kept, so the number
     // of languages shows n; one roll of step 3 always follows the first language.
-    const std::pair<int, std::size_t> rows[] = {{0, 2}, {1, 2},  {24, 2},  {25, 2}, {50, 2},
+    const std::pair<int, std::size_t> rows[] = {{0, 2},  {1, 2},  {24, 2}, {25, 2},  {50, 2},
                                                 {51, 3}, {74, 3}, {75, 4}, {100, 4}, {101, 5}};
     for (const auto& [knowledge, languages] : rows) {
         dice.Add(30, 30);
@@ -32,9 +32,9 @@ TEST_F(RecordTest, LaterLanguagesScoreBetweenFortyOneAndTheFirst) {
 
 TEST_F(RecordTest, EducationTable) {
     const std::pair<int, const char*> rows[] = {
-        {1, "High School"},         {9, "High School"},       {10, "High School"},
-        {11, "Bachelor's Degree"},  {71, "Bachelor's Degree"}, {72, "Master's Degree"},
-        {96, "Master's Degree"},    {97, "Doctorate"},        {100, "Doctorate"},
+        {1, "High School"},        {9, "High School"},        {10, "High School"},
+        {11, "Bachelor's Degree"}, {71, "Bachelor's Degree"}, {72, "Master's Degree"},
+        {96, "Master's Degree"},   {97, "Doctorate"},         {100, "Doctorate"},
     };
     for (const auto& [roll, level] : rows) {
         dice.Add(100, roll);
@@ -62,12 +62,12 @@ TEST_F(RecordTest, AreaScores) {
         int score;
     };
     const Row rows[] = {
-        {0, 20, 70},   {0, 21, 51},   {0, 100, 130}, {0, 1, 51},
-        {150, 30, 75},  // 60 raised to the floor of 75
-        {150, 45, 75},  // 75 stays
-        {149, 1, 74},   // floor 74.5 rounds to 74
-        {151, 1, 76},   // floor 75.5 rounds to 76
-        {102, 1, 51},   // the floor matters only above 102
+        {0, 20, 70},   {0, 21, 51},   {0, 100, 130},
+        {0, 1, 51},    {150, 30, 75},  // 60 raised to the floor of 75
+        {150, 45, 75},                 // 75 stays
+        {149, 1, 74},                  // floor 74.5 rounds to 74
+        {151, 1, 76},                  // floor 75.5 rounds to 76
+        {102, 1, 51},                  // the floor matters only above 102
     };
     for (const Row& row : rows) {
         dice.Add({{40, 7}, {100, row.roll}});

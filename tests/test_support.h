@@ -10,7 +10,7 @@ namespace dossier::testing {
 
 // A start-up record rolling scripted dice; every test checks the script was used up.
 class RecordTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         EXPECT_EQ(dice.Remaining(), 0U) << "the rule rolled fewer dice than scripted";
     }
@@ -24,9 +24,9 @@ protected:
 
 }  // namespace dossier::testing
 
+#include <unistd.h>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace dossier::testing {
 

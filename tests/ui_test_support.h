@@ -12,7 +12,7 @@ namespace dossier::testing {
 
 // Keeps every sheet delivered, with the glasses the record showed at that moment.
 class RecordingSink final : public SheetSink {
-public:
+  public:
     void Deliver(const CharacterRecord& record, CharacterSheet sheet) override {
         sheets.push_back(std::move(sheet));
         glassesAtSheet.push_back(record.Text(Field::cboGlasses));
@@ -24,11 +24,13 @@ public:
 // Answers prompts from a queue and logs every dialog as "prompt|message|title" or
 // "message|text|title", so tests can pin the exact exchange.
 class ScriptedDialogs final : public Dialogs {
-public:
+  public:
     ScriptedDialogs() = default;
-    ScriptedDialogs(std::initializer_list<std::optional<std::string>> answers) : answers_(answers) {}
+    ScriptedDialogs(std::initializer_list<std::optional<std::string>> answers)
+        : answers_(answers) {}
 
-    std::optional<std::string> Prompt(const std::string& message, const std::string& title) override {
+    std::optional<std::string> Prompt(const std::string& message,
+                                      const std::string& title) override {
         log.push_back("prompt|" + message + "|" + title);
         if (answers_.empty()) {
             ADD_FAILURE() << "unexpected prompt: " << message;
@@ -46,7 +48,7 @@ public:
 
     std::vector<std::string> log;
 
-private:
+  private:
     std::deque<std::optional<std::string>> answers_;
 };
 

@@ -6,12 +6,13 @@
 
 #include "record/random_dice.h"
 #include "ui/about_box.h"
-#include "ui/main_window.h"
 #include "ui/generation_modes.h"
+#include "ui/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(folder);
 
     dossier::SeededDice dice(4);

@@ -19,7 +19,7 @@ namespace {
 
 // Keeps the sheet a mode delivers, with the fields that may change after it.
 class CaptureSink final : public SheetSink {
-public:
+  public:
     void Deliver(const CharacterRecord& record, CharacterSheet sheet) override {
         sheet_ = std::move(sheet);
         moment_ = {record.Text(Field::cboGlasses), record.Text(Field::cboLoss),
@@ -30,7 +30,7 @@ public:
     const CharacterSheet& sheet() const { return sheet_; }
     const SheetMoment& moment() const { return moment_; }
 
-private:
+  private:
     CharacterSheet sheet_;
     SheetMoment moment_;
     bool delivered_ = false;
@@ -39,7 +39,7 @@ private:
 // Answers each prompt once from the options; asked again means the answer was refused,
 // and a terminal has no one to ask, so the second time counts as a cancel.
 class PresetAnswers final : public Dialogs {
-public:
+  public:
     explicit PresetAnswers(const CliOptions& options) : options_(options) {}
 
     std::optional<std::string> Prompt(const std::string& /*message*/,
@@ -55,7 +55,7 @@ public:
     }
     const std::string& messages() const { return messages_; }
 
-private:
+  private:
     const CliOptions& options_;
     bool askedSex_ = false;
     bool askedLevel_ = false;
@@ -64,14 +64,14 @@ private:
 
 // Where the generated texts go.
 class Destination {
-public:
+  public:
     virtual ~Destination() = default;
     virtual void Put(long long index, const std::string& text) = 0;
     virtual void Finish() {}
 };
 
 class StreamDestination final : public Destination {
-public:
+  public:
     explicit StreamDestination(std::ostream& out) : out_(out) {}
     void Put(long long /*index*/, const std::string& text) override {
         out_.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -82,7 +82,7 @@ public:
         Check();
     }
 
-private:
+  private:
     void Check() {
         if (!out_) throw SheetWriteError("standard output", "the stream refused the data");
     }
@@ -90,18 +90,18 @@ private:
 };
 
 class FileDestination final : public Destination {
-public:
+  public:
     explicit FileDestination(const fs::path& path) : file_(path) {}
     void Put(long long /*index*/, const std::string& text) override { file_.Write(text); }
     void Finish() override { file_.Commit(); }
 
-private:
+  private:
     ReplacingFile file_;
 };
 
 // One sheet file per character, DIR/char-<i>.txt with i zero-padded to the width of count.
 class FolderDestination final : public Destination {
-public:
+  public:
     FolderDestination(fs::path folder, long long count)
         : folder_(std::move(folder)), width_(std::to_string(count).size()) {}
     void Put(long long index, const std::string& text) override {
@@ -110,7 +110,7 @@ public:
         WriteSheetFile(folder_ / ("char-" + number + ".txt"), text);
     }
 
-private:
+  private:
     fs::path folder_;
     std::size_t width_;
 };
@@ -136,7 +136,7 @@ std::unique_ptr<Destination> ChooseDestination(const CliOptions& options, std::o
 }
 
 class Progress {
-public:
+  public:
     Progress(std::ostream& err, long long total, bool enabled)
         : err_(err), total_(total), step_(total / 100 > 0 ? total / 100 : 1), enabled_(enabled) {}
     void Done(long long count) {
@@ -145,7 +145,7 @@ public:
         if (count == total_) err_ << '\n';
     }
 
-private:
+  private:
     std::ostream& err_;
     long long total_;
     long long step_;
@@ -174,7 +174,8 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err, bo
             const Outcome outcome = (modes.*(options.mode->press))();
             if (outcome != Outcome::Completed || !sink.delivered()) {
                 err << answers.messages();
-                if (answers.messages().empty()) err << "dossier-cli: the character was not generated\n";
+                if (answers.messages().empty())
+                    err << "dossier-cli: the character was not generated\n";
                 return 2;
             }
             if (options.format == Format::Json) {
@@ -187,7 +188,8 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err, bo
         }
         destination->Finish();
     } catch (const SheetWriteError& error) {
-        err << "dossier-cli: cannot write " << error.path().string() << ": " << error.reason() << '\n';
+        err << "dossier-cli: cannot write " << error.path().string() << ": " << error.reason()
+            << '\n';
         return 1;
     }
     return 0;

@@ -8,7 +8,8 @@ namespace {
 
 std::string Trimmed(std::string_view padded) {
     const std::size_t end = padded.find_last_not_of(' ');
-    return std::string(end == std::string_view::npos ? std::string_view() : padded.substr(0, end + 1));
+    return std::string(end == std::string_view::npos ? std::string_view()
+                                                     : padded.substr(0, end + 1));
 }
 
 }  // namespace
@@ -17,16 +18,26 @@ std::string CharacterJsonLine(long long index, const char* mode, const Character
                               const CharacterSheet& sheet, const SheetMoment& moment) {
     using Json = nlohmann::ordered_json;
     Json fields = Json::object();
-    for (const FieldInfo& info : AllFields()) fields[std::string(info.name)] = record.Text(info.field);
+    for (const FieldInfo& info : AllFields())
+        fields[std::string(info.name)] = record.Text(info.field);
 
     const DerivedTraitValues& d = sheet.derived;
     // Named and ordered as the sheet prints them, Balance and Wellness included.
     Json derived = {
-        {"Offense", d.OF},        {"Deception", d.DP},        {"Evasion", d.EV},
-        {"Deactivation", d.DA},   {"Observation", d.OB},      {"Shock Resistance", d.SR},
-        {"Gambling Value", d.GV}, {"Movement Value", d.MV},   {"Life Level", d.LL},
-        {"Balance", d.Well},      {"Wellness", d.BA},         {"Perception", d.PR},
-        {"Hand to Hand Combat Value", d.HTH}, {"Surprise Value", d.SV},
+        {"Offense", d.OF},
+        {"Deception", d.DP},
+        {"Evasion", d.EV},
+        {"Deactivation", d.DA},
+        {"Observation", d.OB},
+        {"Shock Resistance", d.SR},
+        {"Gambling Value", d.GV},
+        {"Movement Value", d.MV},
+        {"Life Level", d.LL},
+        {"Balance", d.Well},
+        {"Wellness", d.BA},
+        {"Perception", d.PR},
+        {"Hand to Hand Combat Value", d.HTH},
+        {"Surprise Value", d.SV},
     };
     Json areas = Json::array();
     for (const KnowledgeArea& area : sheet.areas) {

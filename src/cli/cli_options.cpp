@@ -15,8 +15,8 @@ const std::vector<ModeInfo>& Modes() {
         {"sex", "Random Generation by Sex", &GenerationModes::cmdRandbySex_Click, true, false},
         {"sex-level", "Random Generation By Sex and Level", &GenerationModes::cmdrandbySandL_Click,
          true, true},
-        {"my-characteristics", "My Characteristcs Random Traits",
-         &GenerationModes::cmdSrandT_Click, false, false},
+        {"my-characteristics", "My Characteristcs Random Traits", &GenerationModes::cmdSrandT_Click,
+         false, false},
         {"my-traits", "Generate NPC Using My Traits", &GenerationModes::cmdUseParam_Click, false,
          false},
         {"traits", "Random Traits Only", &GenerationModes::cmdPrimary_Click, false, false},
@@ -72,9 +72,10 @@ int Reject(std::ostream& err, const std::string& title, const std::string& messa
 
 ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& out,
                               std::ostream& err) {
-    CLI::App app{"Generates non-player characters and their character sheets, as the Dossier "
-                 "window does.",
-                 "dossier-cli"};
+    CLI::App app{
+        "Generates non-player characters and their character sheets, as the Dossier "
+        "window does.",
+        "dossier-cli"};
     app.set_version_flag("--version", "dossier-cli " + std::to_string(DOSSIER_VERSION_MAJOR) + "." +
                                           std::to_string(DOSSIER_VERSION_MINOR));
     app.footer(
@@ -135,7 +136,8 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         std::string value = *presetValues[i];
         if (field == Field::cboSex) {
             const std::optional<std::string> sex = SexFromAnswer(value);
-            if (!sex) return {std::nullopt, Reject(err, "Invalid Sex", "Enter Male (M) or Female (F) ")};
+            if (!sex)
+                return {std::nullopt, Reject(err, "Invalid Sex", "Enter Male (M) or Female (F) ")};
             if (options.mode->asksSex) {
                 options.sexAnswer = value;
                 continue;
@@ -143,7 +145,8 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
             value = *sex;
         }
         if (field == Field::txtLevel) {
-            if (!IsValidLevel(value)) return {std::nullopt, Reject(err, kLevelTitle, kLevelMessage)};
+            if (!IsValidLevel(value))
+                return {std::nullopt, Reject(err, kLevelTitle, kLevelMessage)};
             if (options.mode->asksLevel) {
                 options.levelAnswer = value;
                 continue;
@@ -155,7 +158,8 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         options.presets.emplace_back(field, std::move(value));
     }
     if (options.mode->asksSex && !options.sexAnswer) {
-        err << "dossier-cli: mode " << options.mode->name << " asks for the sex: give --sex M or --sex F\n";
+        err << "dossier-cli: mode " << options.mode->name
+            << " asks for the sex: give --sex M or --sex F\n";
         return {std::nullopt, 2};
     }
     if (options.mode->asksLevel && !options.levelAnswer) {

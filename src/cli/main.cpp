@@ -17,5 +17,6 @@ int main(int argc, char** argv) {
     const dossier::cli::ParseOutcome parsed =
         dossier::cli::ParseCommandLine(argc, argv, std::cout, std::cerr);
     if (!parsed.options) return parsed.exitCode;
-    return dossier::cli::RunBatch(*parsed.options, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
+    return dossier::cli::RunBatch(*parsed.options, std::cout, std::cerr,
+                                  isatty(STDERR_FILENO) != 0);
 }

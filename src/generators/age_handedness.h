@@ -13,6 +13,8 @@ void RollHandedness(CharacterRecord& record);
 namespace dossier {
 
 // The record as the window opens, with RollAge installed as its age hook.
-inline CharacterRecord StartupRecord(Dice& dice) { return CharacterRecord(dice, &RollAge); }
+inline CharacterRecord StartupRecord(Dice& dice) {
+    return CharacterRecord(dice, &RollAge);
+}
 
 }  // namespace dossier

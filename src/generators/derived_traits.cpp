@@ -6,7 +6,9 @@ namespace dossier {
 
 namespace {
 
-long long Round(double value) { return static_cast<long long>(RoundHalfEven(value)); }
+long long Round(double value) {
+    return static_cast<long long>(RoundHalfEven(value));
+}
 
 }  // namespace
 

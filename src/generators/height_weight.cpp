@@ -54,15 +54,22 @@ std::optional<FeetAndInches> ParseHeight(std::string_view text) {
 
 int shorty(CharacterRecord& record) {
     switch (record.RollAndKeep(10)) {
-        case 1: return -8;
-        case 2: return -7;
-        case 3: return -6;
-        case 4: return -5;
+        case 1:
+            return -8;
+        case 2:
+            return -7;
+        case 3:
+            return -6;
+        case 4:
+            return -5;
         case 5:
-        case 6: return -4;
+        case 6:
+            return -4;
         case 7:
-        case 8: return -3;
-        default: return -2;
+        case 8:
+            return -3;
+        default:
+            return -2;
     }
 }
 
@@ -79,12 +86,18 @@ void RollHeight(CharacterRecord& record) {
     const std::string& sex = record.Text(Field::cboSex);
     if (record.Text(Field::cboHeight) == "Height" && (sex == "Female" || sex == "Male")) {
         int offset = 0;
-        if (roll == 1) offset = shorty(record);
-        else if (roll <= 3) offset = -1;
-        else if (roll <= 5) offset = 0;
-        else if (roll <= 7) offset = 1;
-        else if (roll <= 9) offset = 2;
-        else offset = tall(record);
+        if (roll == 1)
+            offset = shorty(record);
+        else if (roll <= 3)
+            offset = -1;
+        else if (roll <= 5)
+            offset = 0;
+        else if (roll <= 7)
+            offset = 1;
+        else if (roll <= 9)
+            offset = 2;
+        else
+            offset = tall(record);
         if (sex == "Female") {
             const int i = offset + 5;
             if (i < 0) {
@@ -107,17 +120,28 @@ void RollHeight(CharacterRecord& record) {
 int RollWeightVariation(CharacterRecord& record, int base) {
     const int roll = record.RollAndKeep(100);
     int offset = 0;
-    if (roll <= 3) offset = -35;
-    else if (roll <= 9) offset = -28;
-    else if (roll <= 17) offset = -21;
-    else if (roll <= 28) offset = -14;
-    else if (roll <= 42) offset = -7;
-    else if (roll <= 58) offset = 0;
-    else if (roll <= 72) offset = 10;
-    else if (roll <= 83) offset = 20;
-    else if (roll <= 91) offset = 30;
-    else if (roll <= 97) offset = 40;
-    else offset = 50;
+    if (roll <= 3)
+        offset = -35;
+    else if (roll <= 9)
+        offset = -28;
+    else if (roll <= 17)
+        offset = -21;
+    else if (roll <= 28)
+        offset = -14;
+    else if (roll <= 42)
+        offset = -7;
+    else if (roll <= 58)
+        offset = 0;
+    else if (roll <= 72)
+        offset = 10;
+    else if (roll <= 83)
+        offset = 20;
+    else if (roll <= 91)
+        offset = 30;
+    else if (roll <= 97)
+        offset = 40;
+    else
+        offset = 50;
     return base + offset;
 }
 
@@ -126,7 +150,8 @@ void RollWeight(CharacterRecord& record) {
     const bool female = sex == "Female";
     if (!female && sex != "Male") return;  // no base weight, so no weight and no class
     if (record.Text(Field::cboWeight) == "Weight") {
-        record.Write(Field::cboWeight, std::to_string(RollWeightVariation(record, female ? 135 : 160)));
+        record.Write(Field::cboWeight,
+                     std::to_string(RollWeightVariation(record, female ? 135 : 160)));
     }
     // A weight typed as something other than a number keeps the class it had.
     const std::optional<double> pounds = ParseNumber(record.Text(Field::cboWeight));

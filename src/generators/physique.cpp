@@ -61,8 +61,8 @@ void RollPhysique(CharacterRecord& record) {
         return;
     }
     const Band& band = strength > 75 ? kStrong : strength > 40 ? kMiddling : kWeak;
-    const char* physique = band[HeightRow(record.working.heightClass)]
-                               [WeightColumn(record.working.weightClass)];
+    const char* physique =
+        band[HeightRow(record.working.heightClass)][WeightColumn(record.working.weightClass)];
     if (physique != nullptr) record.Write(Field::cboPhysique, physique);
 }
 

@@ -30,7 +30,7 @@ using AgeHook = void (*)(CharacterRecord&);
 // The one character: every field as the window shows it, the working values, and the
 // dice that every rule rolls. Front ends fill it; generators read and write it.
 class CharacterRecord {
-public:
+  public:
     // Start-up state: the window's design-time texts, working values cleared.
     explicit CharacterRecord(Dice& dice, AgeHook ageHook = nullptr);
 
@@ -46,7 +46,7 @@ public:
 
     WorkingValues working;
 
-private:
+  private:
     std::array<std::string, kFieldCount> texts_;
     Dice* dice_;
     AgeHook ageHook_;

@@ -1,6 +1,5 @@
 #include "record/dice.h"
 
-
 namespace dossier {
 
 int DieRollFromDraw(float r, std::int16_t sides) {

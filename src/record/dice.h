@@ -7,7 +7,7 @@ namespace dossier {
 // The one source of randomness. Every roll of every rule goes through DieRoll, so a
 // scripted implementation can check each roll's die size and order.
 class Dice {
-public:
+  public:
     virtual ~Dice() = default;
 
     // A whole number from 1 to sides (sides >= 1); 1 for 0 sides; sides + 1 to 1 for

@@ -50,11 +50,17 @@ static_assert(InDeclarationOrder(), "the field table must follow the enum");
 
 }  // namespace
 
-const std::array<FieldInfo, kFieldCount>& AllFields() { return kFields; }
+const std::array<FieldInfo, kFieldCount>& AllFields() {
+    return kFields;
+}
 
-std::string_view FieldName(Field field) { return kFields[Index(field)].name; }
+std::string_view FieldName(Field field) {
+    return kFields[Index(field)].name;
+}
 
-std::string_view StartupText(Field field) { return kFields[Index(field)].startupText; }
+std::string_view StartupText(Field field) {
+    return kFields[Index(field)].startupText;
+}
 
 std::optional<Field> FieldByName(std::string_view name) {
     for (const FieldInfo& info : kFields) {

@@ -52,8 +52,8 @@ inline constexpr std::size_t kFieldCount = static_cast<std::size_t>(Field::txtSV
 
 struct FieldInfo {
     Field field;
-    std::string_view name;          // the control's name
-    std::string_view startupText;   // what the window shows when it opens
+    std::string_view name;         // the control's name
+    std::string_view startupText;  // what the window shows when it opens
 };
 
 // Every field in declaration order.
@@ -66,6 +66,8 @@ std::optional<Field> FieldByName(std::string_view name);
 inline constexpr std::array<Field, 6> kPrimaryTraits = {Field::txtPS, Field::txtCH, Field::txtWP,
                                                         Field::txtCO, Field::txtK,  Field::txtCD};
 
-constexpr std::size_t Index(Field field) { return static_cast<std::size_t>(field); }
+constexpr std::size_t Index(Field field) {
+    return static_cast<std::size_t>(field);
+}
 
 }  // namespace dossier

@@ -7,7 +7,9 @@ namespace dossier {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string DescribeProblem(Field field, const std::string& text) {
     return std::string(FieldName(field)) + " holds \"" + text + "\", which is not a number from " +

@@ -16,13 +16,13 @@ inline constexpr double kLargestNumber = 32767.0;
 
 // A field that had to be read as a number held something else.
 class FieldValueError : public std::runtime_error {
-public:
+  public:
     FieldValueError(Field field, std::string text);
 
     Field field() const { return field_; }
     const std::string& text() const { return text_; }
 
-private:
+  private:
     Field field_;
     std::string text_;
 };

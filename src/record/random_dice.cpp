@@ -25,7 +25,8 @@ std::uint64_t SystemClockTicks() {
 #ifdef __linux__
     timespec now{};
     clock_gettime(CLOCK_REALTIME_COARSE, &now);
-    return static_cast<std::uint64_t>(now.tv_sec) * 1000000000U + static_cast<std::uint64_t>(now.tv_nsec);
+    return static_cast<std::uint64_t>(now.tv_sec) * 1000000000U +
+           static_cast<std::uint64_t>(now.tv_nsec);
 #else
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 #endif
@@ -40,12 +41,16 @@ float GeneratorDice::Draw() {
     return static_cast<float>(bits) * (1.0F / 16777216.0F);
 }
 
-int GeneratorDice::DieRoll(std::int16_t sides) { return DieRollFromDraw(Draw(), sides); }
+int GeneratorDice::DieRoll(std::int16_t sides) {
+    return DieRollFromDraw(Draw(), sides);
+}
 
 ClockDice::ClockDice() : ClockDice(SystemClockTicks) {}
 
 ClockDice::ClockDice(Clock clock) : GeneratorDice(0), clock_(std::move(clock)) {}
 
-void ClockDice::BeforeDraw() { Mix(clock_()); }
+void ClockDice::BeforeDraw() {
+    Mix(clock_());
+}
 
 }  // namespace dossier

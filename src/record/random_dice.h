@@ -9,17 +9,17 @@ namespace dossier {
 
 // Draws from a 64-bit generator state and applies the die arithmetic.
 class GeneratorDice : public Dice {
-public:
+  public:
     int DieRoll(std::int16_t sides) final;
 
-protected:
+  protected:
     explicit GeneratorDice(std::uint64_t state) : state_(state) {}
 
     // Folds a value into the state; the state keeps moving, so equal values
     // folded in twice still give different draws.
     void Mix(std::uint64_t value) { state_ ^= value; }
 
-private:
+  private:
     virtual void BeforeDraw() {}
     float Draw();
 
@@ -30,13 +30,13 @@ private:
 // another. Rolls within one clock tick stay independent because the clock is mixed into
 // the running state rather than replacing it.
 class ClockDice final : public GeneratorDice {
-public:
+  public:
     using Clock = std::function<std::uint64_t()>;
 
     ClockDice();
     explicit ClockDice(Clock clock);  // for tests: a clock that may stand still
 
-private:
+  private:
     void BeforeDraw() override;
 
     Clock clock_;
@@ -44,7 +44,7 @@ private:
 
 // Same seed, same rolls: for reproducible batches and benchmarks.
 class SeededDice final : public GeneratorDice {
-public:
+  public:
     explicit SeededDice(std::uint64_t seed) : GeneratorDice(seed) {}
 };
 

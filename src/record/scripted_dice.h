@@ -18,14 +18,14 @@ struct ScriptedRoll {
 
 // Raised when a rule rolls a die the script did not expect, or rolls past its end.
 class ScriptMismatch : public std::logic_error {
-public:
+  public:
     using std::logic_error::logic_error;
 };
 
 // Hands back a fixed sequence of results and checks that every roll asks for the
 // expected die, so tests pin the order and size of each roll as well as its outcome.
 class ScriptedDice final : public Dice {
-public:
+  public:
     ScriptedDice() = default;
     ScriptedDice(std::initializer_list<ScriptedRoll> rolls) : rolls_(rolls) {}
 
@@ -36,7 +36,7 @@ public:
 
     std::size_t Remaining() const { return rolls_.size() - next_; }
 
-private:
+  private:
     std::vector<ScriptedRoll> rolls_;
     std::size_t next_ = 0;
 };

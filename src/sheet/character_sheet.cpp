@@ -20,7 +20,7 @@ constexpr std::string_view kHyphens33 = "---------------------------------";
 // Lays out records of quoted fields; nothing inside a field is escaped. Writes through a
 // cursor into space made ahead, since a sheet is a hundred small pieces.
 class LineWriter {
-public:
+  public:
     explicit LineWriter(std::string& out) : out_(out) {
         out_.resize(4096);
         at_ = out_.data();
@@ -57,7 +57,7 @@ public:
     void End() { Add("\"\r\n"); }
     void Blank() { Add("\r\n"); }
 
-private:
+  private:
     LineWriter& Put(std::string_view part) {
         std::memcpy(at_, part.data(), part.size());
         at_ += part.size();
@@ -92,8 +92,8 @@ CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
     const double goal = LoadKnowledgeAreas(record);
     const double knowledge = ReadNumber(record, Field::txtK);
     for (const AreaScore& area : RollAreas(record, goal, knowledge)) {
-        sheet.areas.push_back({record.working.knowledgeAreas[static_cast<std::size_t>(area.slot)],
-                               area.score});
+        sheet.areas.push_back(
+            {record.working.knowledgeAreas[static_cast<std::size_t>(area.slot)], area.score});
     }
 
     const auto text = [&record](dossier::Field field) -> const std::string& {
@@ -104,8 +104,14 @@ CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
 
     LineWriter line(sheet.text);
     line.Field(kBlanks26).Add("     Sex        ").Text(text(Field::cboSex)).End();
-    line.Field("Name  ____________________").Add("     Age        ").Text(text(Field::txtAge)).End();
-    line.Field("Alias ____________________").Add("     Level      ").Text(text(Field::txtLevel)).End();
+    line.Field("Name  ____________________")
+        .Add("     Age        ")
+        .Text(text(Field::txtAge))
+        .End();
+    line.Field("Alias ____________________")
+        .Add("     Level      ")
+        .Text(text(Field::txtLevel))
+        .End();
     line.Field(kBlanks26).Add("     Handedness ").Text(text(Field::cboHandedness)).End();
     line.Field(kBlanks26).Add("     Hair Color ").Text(text(Field::cboHair)).End();
     line.Field(kBlanks26).Add("     Height     ").Text(text(Field::cboHeight)).End();
@@ -113,7 +119,10 @@ CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
     line.Field(kBlanks26).Add("     Race       ").Text(text(Field::cboRace)).End();
     line.Field(kHyphens26).Add("     Military Service: ").Next();
     line.Text(text(Field::cboMilitary)).Add(", ").Text(text(Field::cboBranch)).End();
-    line.Field("PRIMARY TRAITS            ").Add("     Glasses:   ").Text(text(Field::cboGlasses)).End();
+    line.Field("PRIMARY TRAITS            ")
+        .Add("     Glasses:   ")
+        .Text(text(Field::cboGlasses))
+        .End();
     line.Field(kHyphens26).Add("     Loss of Coordination: ").Text(text(Field::cboLoss)).End();
     line.Field("Physical Strength         ").Text(text(Field::txtPS)).End();
     line.Field("Charm                     ").Text(text(Field::txtCH)).End();
@@ -126,14 +135,16 @@ CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
     line.Field(kHyphens26).End();
     line.Field("Offense                   ").Add(d.OF).End();
     line.Field("Deception                 ").Add(d.DP).End();
-    line.Field(physique == "Ectomorphic" ? "Evasion           (+60)   " : "Evasion                   ")
+    line.Field(physique == "Ectomorphic" ? "Evasion           (+60)   "
+                                         : "Evasion                   ")
         .Add(d.EV)
         .End();
     line.Field("Deactivation              ").Add(d.DA).End();
     line.Field("Observation               ").Add(d.OB).End();
     line.Field("Shock Resistance          ").Add(d.SR).End();
     line.Field("Gambling Value            ").Add(d.GV).End();
-    line.Field(physique == "Endomorphic" ? "Movement Value    (-60)   " : "Movement Value            ")
+    line.Field(physique == "Endomorphic" ? "Movement Value    (-60)   "
+                                         : "Movement Value            ")
         .Add(d.MV)
         .End();
     line.Field("Life Level                ").Add(d.LL).End();
@@ -144,7 +155,8 @@ CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
     line.Field("TERTIARY TRAITS           ").End();
     line.Field(kHyphens26).End();
     line.Field("Perception                ").Add(d.PR).End();
-    line.Field(physique == "Mesomorphic" ? "Hand to Hand Combat (+60) " : "Hand to Hand Combat Value ")
+    line.Field(physique == "Mesomorphic" ? "Hand to Hand Combat (+60) "
+                                         : "Hand to Hand Combat Value ")
         .Add(d.HTH)
         .End();
     line.Field("Surprise Value            ").Add(d.SV).End();

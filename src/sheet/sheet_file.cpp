@@ -31,7 +31,9 @@ namespace {
 // Writes are gathered up to this size before they reach the system.
 constexpr std::size_t kBufferSize = 1 << 16;
 
-std::string SystemReason(int error) { return std::generic_category().message(error); }
+std::string SystemReason(int error) {
+    return std::generic_category().message(error);
+}
 
 fs::path TemporaryNameBeside(const fs::path& target, unsigned attempt) {
     static std::atomic<unsigned> counter{0};
@@ -48,7 +50,9 @@ int OpenExclusive(const fs::path& path) {
 int WriteSome(int fd, const char* data, std::size_t size) {
     return _write(fd, data, static_cast<unsigned>(size));
 }
-int CloseFile(int fd) { return _close(fd); }
+int CloseFile(int fd) {
+    return _close(fd);
+}
 bool ReplaceTarget(const fs::path& from, const fs::path& to, int& error) {
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
@@ -60,8 +64,12 @@ bool ReplaceTarget(const fs::path& from, const fs::path& to, int& error) {
 int OpenExclusive(const fs::path& path) {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
-ssize_t WriteSome(int fd, const char* data, std::size_t size) { return ::write(fd, data, size); }
-int CloseFile(int fd) { return ::close(fd); }
+ssize_t WriteSome(int fd, const char* data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+int CloseFile(int fd) {
+    return ::close(fd);
+}
 bool ReplaceTarget(const fs::path& from, const fs::path& to, int& error) {
     if (::rename(from.c_str(), to.c_str()) == 0) return true;
     error = errno;
@@ -126,7 +134,8 @@ void ReplacingFile::Commit() {
     fd_ = -1;
     if (closed != 0) throw SheetWriteError(target_, SystemReason(errno));
     int error = 0;
-    if (!ReplaceTarget(temporary_, target_, error)) throw SheetWriteError(target_, SystemReason(error));
+    if (!ReplaceTarget(temporary_, target_, error))
+        throw SheetWriteError(target_, SystemReason(error));
     temporary_.clear();
 }
 

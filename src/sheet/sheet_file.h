@@ -9,13 +9,13 @@ namespace dossier {
 
 // The sheet could not be written; the previous sheet at that path is untouched.
 class SheetWriteError : public std::runtime_error {
-public:
+  public:
     SheetWriteError(std::filesystem::path path, std::string reason);
 
     const std::filesystem::path& path() const { return path_; }
     const std::string& reason() const { return reason_; }
 
-private:
+  private:
     std::filesystem::path path_;
     std::string reason_;
 };
@@ -24,7 +24,7 @@ private:
 // target, renamed over it only by Commit, so a failure never leaves a half-written file
 // and the previous one stays as it was. Throws SheetWriteError.
 class ReplacingFile {
-public:
+  public:
     explicit ReplacingFile(std::filesystem::path target);
     ~ReplacingFile();  // without Commit, the temporary file is removed
     ReplacingFile(const ReplacingFile&) = delete;
@@ -33,7 +33,7 @@ public:
     void Write(std::string_view bytes);
     void Commit();
 
-private:
+  private:
     void Flush();
     [[noreturn]] void Fail(int error);
 

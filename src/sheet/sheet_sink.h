@@ -10,20 +10,20 @@ namespace dossier {
 // Receives every sheet a generation finishes. The window writes it to the sheet file;
 // the CLI streams it or keeps it for JSON.
 class SheetSink {
-public:
+  public:
     virtual ~SheetSink() = default;
     virtual void Deliver(const CharacterRecord& record, CharacterSheet sheet) = 0;
 };
 
 // Replaces the sheet file at one path with every sheet delivered.
 class SheetFileSink final : public SheetSink {
-public:
+  public:
     explicit SheetFileSink(std::filesystem::path path) : path_(std::move(path)) {}
 
     void Deliver(const CharacterRecord& record, CharacterSheet sheet) override;
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

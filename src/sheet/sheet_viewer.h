@@ -7,7 +7,7 @@ namespace dossier {
 // Opens the sheet file for the user to read, edit or print. Starts the viewer and does not
 // wait for it, nor check that the sheet exists. False when nothing could be started.
 class SheetViewer {
-public:
+  public:
     virtual ~SheetViewer() = default;
     virtual bool Open(const std::filesystem::path& sheet) = 0;
 };

@@ -51,12 +51,13 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     line1->setFrameShadow(QFrame::Sunken);
     line1->setGeometry(8, 122, 384, 4);
 
-    MakeLabel(this, "lblDisclaimer",
-              QString::fromUtf8("Copyright \u00A9 2026 the Dossier developers. All rights reserved.\n"
-                                "Dossier is meant for entertainment only.\n"
-                                "Game names that appear in it are trademarks of their respective "
-                                "owners."),
-              QRect(16, 136, 270, 100));
+    MakeLabel(
+        this, "lblDisclaimer",
+        QString::fromUtf8("Copyright \u00A9 2026 the Dossier developers. All rights reserved.\n"
+                          "Dossier is meant for entertainment only.\n"
+                          "Game names that appear in it are trademarks of their respective "
+                          "owners."),
+        QRect(16, 136, 270, 100));
 
     cmdOK_ = new QPushButton("OK", this);
     cmdOK_->setObjectName("cmdOK");
@@ -69,7 +70,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
 void AboutBox::Form_Load() {
     setWindowTitle(QStringLiteral("About ") + kApplicationTitle);
-    lblVersion_->setText(QStringLiteral("Version ") + QStringLiteral("%1.%2").arg(DOSSIER_VERSION_MAJOR).arg(DOSSIER_VERSION_MINOR));
+    lblVersion_->setText(
+        QStringLiteral("Version ") +
+        QStringLiteral("%1.%2").arg(DOSSIER_VERSION_MAJOR).arg(DOSSIER_VERSION_MINOR));
     lblTitle_->setText(kApplicationTitle);
 }
 

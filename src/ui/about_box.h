@@ -14,10 +14,10 @@ inline constexpr const char* kApplicationTitle = "Dossier";
 class AboutBox final : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit AboutBox(QWidget* parent = nullptr);
 
-private:
+  private:
     void Form_Load();
 
     QLabel* lblTitle_;

@@ -7,7 +7,7 @@ namespace dossier {
 // WordPad on Windows, falling back to the program associated with .txt files (current
 // Windows has no WordPad); the desktop's default text application elsewhere.
 class DesktopSheetViewer final : public SheetViewer {
-public:
+  public:
     bool Open(const std::filesystem::path& sheet) override;
 };
 

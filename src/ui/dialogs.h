@@ -7,7 +7,7 @@ namespace dossier {
 
 // How the generation modes talk to the user, whatever the front end.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // A modal prompt with an empty text entry, OK and Cancel. Nothing when cancelled.

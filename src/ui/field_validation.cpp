@@ -36,43 +36,78 @@ bool txtLevel_LostFocus(CharacterRecord& record, Dialogs& dialogs) {
                           IsValidLevel(record.Text(Field::txtLevel)), kLevelMessage, kLevelTitle);
 }
 
-void cboWeight_LostFocus(CharacterRecord& record) { RollWeight(record); }
+void cboWeight_LostFocus(CharacterRecord& record) {
+    RollWeight(record);
+}
 
 std::string_view FieldTitle(Field field) {
     switch (field) {
-        case Field::cboSex: return "Gender";
-        case Field::cboRace: return "Race";
-        case Field::cboHair: return "Hair Color";
-        case Field::cboHandedness: return "Handedness";
-        case Field::txtAge: return "Age";
-        case Field::cboHeight: return "Height";
-        case Field::cboWeight: return "Weight";
-        case Field::cboMilitary: return "Military Service";
-        case Field::cboBranch: return "Military Branch";
-        case Field::cboGlasses: return "Glasses";
-        case Field::cboLoss: return "W/O Glasses Loss";
-        case Field::cboPhysique: return "Physique";
-        case Field::txtLevel: return "Level";
-        case Field::txtPS: return "Physical Strength";
-        case Field::txtCH: return "Charm";
-        case Field::txtWP: return "Willpower";
-        case Field::txtCO: return "Courage";
-        case Field::txtK: return "Knowledge";
-        case Field::txtCD: return "Coordination";
-        case Field::txtOF: return "Offense";
-        case Field::txtDP: return "Deception";
-        case Field::txtSR: return "Shock Resistance";
-        case Field::txtDA: return "Deactivation";
-        case Field::txtOB: return "Observation";
-        case Field::txtEV: return "Evasion";
-        case Field::txtGV: return "Gambling Value";
-        case Field::txtMV: return "Movement Value";
-        case Field::txtLL: return "Life Level";
-        case Field::txtWell: return "Wellness";
-        case Field::txtBA: return "Balance";
-        case Field::txtPR: return "Perception";
-        case Field::txtHTH: return "Hand to Hand Combat Value";
-        case Field::txtSV: return "Surprise Value";
+        case Field::cboSex:
+            return "Gender";
+        case Field::cboRace:
+            return "Race";
+        case Field::cboHair:
+            return "Hair Color";
+        case Field::cboHandedness:
+            return "Handedness";
+        case Field::txtAge:
+            return "Age";
+        case Field::cboHeight:
+            return "Height";
+        case Field::cboWeight:
+            return "Weight";
+        case Field::cboMilitary:
+            return "Military Service";
+        case Field::cboBranch:
+            return "Military Branch";
+        case Field::cboGlasses:
+            return "Glasses";
+        case Field::cboLoss:
+            return "W/O Glasses Loss";
+        case Field::cboPhysique:
+            return "Physique";
+        case Field::txtLevel:
+            return "Level";
+        case Field::txtPS:
+            return "Physical Strength";
+        case Field::txtCH:
+            return "Charm";
+        case Field::txtWP:
+            return "Willpower";
+        case Field::txtCO:
+            return "Courage";
+        case Field::txtK:
+            return "Knowledge";
+        case Field::txtCD:
+            return "Coordination";
+        case Field::txtOF:
+            return "Offense";
+        case Field::txtDP:
+            return "Deception";
+        case Field::txtSR:
+            return "Shock Resistance";
+        case Field::txtDA:
+            return "Deactivation";
+        case Field::txtOB:
+            return "Observation";
+        case Field::txtEV:
+            return "Evasion";
+        case Field::txtGV:
+            return "Gambling Value";
+        case Field::txtMV:
+            return "Movement Value";
+        case Field::txtLL:
+            return "Life Level";
+        case Field::txtWell:
+            return "Wellness";
+        case Field::txtBA:
+            return "Balance";
+        case Field::txtPR:
+            return "Perception";
+        case Field::txtHTH:
+            return "Hand to Hand Combat Value";
+        case Field::txtSV:
+            return "Surprise Value";
     }
     return FieldName(field);
 }
@@ -86,8 +121,9 @@ UserMessage MessageFor(const FieldValueError& error) {
         while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80) --cut;
         shown = shown.substr(0, cut) + "...";
     }
-    return {std::string(FieldTitle(error.field())) + " must be a number from -32768 to 32767, but it holds \"" +
-                shown + "\". Correct it and generate again.",
+    return {std::string(FieldTitle(error.field())) +
+                " must be a number from -32768 to 32767, but it holds \"" + shown +
+                "\". Correct it and generate again.",
             "Invalid " + std::string(FieldTitle(error.field()))};
 }
 

@@ -18,8 +18,12 @@ inline constexpr const char* kLevelTitle = "Invalid Level";
 // True when the text is exactly the decimal text of a whole number from 1 to largest:
 // no sign, no leading zero, no blank, no decimal point.
 bool IsWholeNumberText(std::string_view text, int largest);
-inline bool IsValidAge(std::string_view text) { return IsWholeNumberText(text, 100); }
-inline bool IsValidLevel(std::string_view text) { return IsWholeNumberText(text, 20); }
+inline bool IsValidAge(std::string_view text) {
+    return IsWholeNumberText(text, 100);
+}
+inline bool IsValidLevel(std::string_view text) {
+    return IsWholeNumberText(text, 20);
+}
 
 // The focus-lost checks. When the text is invalid they show the message, empty the
 // field and return false; the front end then puts the focus back into the field.

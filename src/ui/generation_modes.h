@@ -24,7 +24,7 @@ std::optional<std::string> SexFromAnswer(std::string_view answer);
 // Every button of the window, without the window. Each press runs to its end, asking
 // and telling the user through the dialogs, and never lets an error escape.
 class GenerationModes {
-public:
+  public:
     GenerationModes(CharacterRecord& record, SheetSink& sink, Dialogs& dialogs)
         : record_(record), sequence_(record, sink), dialogs_(dialogs) {}
 
@@ -43,7 +43,7 @@ public:
     Outcome cmdClear_Click();
     Outcome cmdExit_Click() { return Outcome::ExitRequested; }
 
-private:
+  private:
     template <typename Steps>
     Outcome Run(Steps steps);
     bool SexPrompt();

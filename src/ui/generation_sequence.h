@@ -9,7 +9,7 @@ namespace dossier {
 // cannot be read as a number stops them with FieldValueError; a sheet that cannot be
 // delivered stops them with the sink's error.
 class GenerationSequence {
-public:
+  public:
     GenerationSequence(CharacterRecord& record, SheetSink& sink) : record_(record), sink_(sink) {}
 
     // Resets the characteristics to their captions and rolls them all; writes no sheet.
@@ -23,7 +23,7 @@ public:
 
     void WriteCharacterSheet();
 
-private:
+  private:
     CharacterRecord& record_;
     SheetSink& sink_;
 };

@@ -30,12 +30,16 @@ namespace dossier {
 namespace {
 
 // Positions are given in twips; 15 make one logical pixel, and Qt scales for the screen.
-int Px(int twips) { return (twips + 7) / 15; }
+int Px(int twips) {
+    return (twips + 7) / 15;
+}
 QRect Twips(int left, int top, int width, int height) {
     return {Px(left), Px(top), Px(width), Px(height)};
 }
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
 
 QLabel* AddLabel(QWidget* parent, const char* name, const char* caption, const QRect& geometry,
                  QWidget* buddy) {
@@ -100,7 +104,7 @@ MainWindow::MainWindow(WindowServices services) : QMainWindow(nullptr) {
     exitProgram_ = services.exitProgram ? services.exitProgram : [] { QCoreApplication::exit(0); };
     record_ = std::make_unique<CharacterRecord>(StartupRecord(*dice));
     sink_ = std::make_unique<SheetFileSink>(services.sheetPath.empty() ? DefaultSheetPath()
-                                                                        : services.sheetPath);
+                                                                       : services.sheetPath);
     modes_ = std::make_unique<GenerationModes>(*record_, *sink_, *dialogs_);
 
     setObjectName("frmCharGen");
@@ -143,7 +147,9 @@ MainWindow::~MainWindow() {
     delete about_.data();
 }
 
-AboutBox* MainWindow::aboutBox() const { return about_.data(); }
+AboutBox* MainWindow::aboutBox() const {
+    return about_.data();
+}
 
 void MainWindow::PlaceOnPage(QWidget* page, QWidget* widget, const QRect& twips) {
     for (auto& [candidate, placements] : pages_) {
@@ -178,23 +184,74 @@ void MainWindow::BuildCharacteristicsTab(QWidget* page) {
     };
     const ComboRow rows[] = {
         {"lblSex", "Gender", Field::cboSex, 120, 480, {"Female", "Male"}},
-        {"lblRace", "Race", Field::cboRace, 2400, 480,
+        {"lblRace",
+         "Race",
+         Field::cboRace,
+         2400,
+         480,
          {"Asian", "Black", "Middle Eastern", "Native American", "White"}},
-        {"Hair", "Hair Color", Field::cboHair, 120, 1080,
+        {"Hair",
+         "Hair Color",
+         Field::cboHair,
+         120,
+         1080,
          {"Blonde", "Brown/Brunette", "Red/Auburn", "Black", "Gray"}},
         {"lblHeight", "Height", Field::cboHeight, 2400, 1080, heights},
-        {"lblHandedness", "Handedness", Field::cboHandedness, 120, 1680, {"Right", "Left", "Ambidextrous"}},
+        {"lblHandedness",
+         "Handedness",
+         Field::cboHandedness,
+         120,
+         1680,
+         {"Right", "Left", "Ambidextrous"}},
         {"lblWeight", "Weight", Field::cboWeight, 2400, 1680, {}},
-        {"lblMilitary", "Military Service", Field::cboMilitary, 120, 2280,
-         {"General", "Admiral", "Colonel", "Captain", "Lt. Colonel", "Commander", "Major",
-          "Lt. Commander", "Lieutenant", "First Lt.", "Lt. j.g.", "Second Lt.", "Chief Master Sgt.",
-          "Command Sgt. Major", "Master Gunnery Sgt.", "Master Chief Petty Officer", "Master Sgt.",
-          "Senior Master Sgt.", "Senior Chief Petty Officer", "Sgt. 1st Class", "Gunnery Sgt.",
-          "Chief Petty Officer", "Staff Sgt.", "Tech. Sgt.", "Petty Officer 1st Class",
-          "Petty Officer 2nd Class", "Petty Officer 3rd Class", "Corporal", "Private 1st Class",
-          "Airman 1st Class", "Lance Corporal", "Seaman", "Private", "Airman ", "Sea. Appr.",
-          "Airman/Basic", "Sea. Recruit", "No Military Service"}},
-        {"lblBranch", "Military Branch", Field::cboBranch, 2400, 2280,
+        {"lblMilitary",
+         "Military Service",
+         Field::cboMilitary,
+         120,
+         2280,
+         {"General",
+          "Admiral",
+          "Colonel",
+          "Captain",
+          "Lt. Colonel",
+          "Commander",
+          "Major",
+          "Lt. Commander",
+          "Lieutenant",
+          "First Lt.",
+          "Lt. j.g.",
+          "Second Lt.",
+          "Chief Master Sgt.",
+          "Command Sgt. Major",
+          "Master Gunnery Sgt.",
+          "Master Chief Petty Officer",
+          "Master Sgt.",
+          "Senior Master Sgt.",
+          "Senior Chief Petty Officer",
+          "Sgt. 1st Class",
+          "Gunnery Sgt.",
+          "Chief Petty Officer",
+          "Staff Sgt.",
+          "Tech. Sgt.",
+          "Petty Officer 1st Class",
+          "Petty Officer 2nd Class",
+          "Petty Officer 3rd Class",
+          "Corporal",
+          "Private 1st Class",
+          "Airman 1st Class",
+          "Lance Corporal",
+          "Seaman",
+          "Private",
+          "Airman ",
+          "Sea. Appr.",
+          "Airman/Basic",
+          "Sea. Recruit",
+          "No Military Service"}},
+        {"lblBranch",
+         "Military Branch",
+         Field::cboBranch,
+         2400,
+         2280,
          {"Army", "Air Force", "Marine Corp.", "Navy", "N/A"}},
     };
     for (const ComboRow& row : rows) {
@@ -214,32 +271,38 @@ void MainWindow::BuildCharacteristicsTab(QWidget* page) {
         box->setAccessibleName(caption);
         Bind(field, box);
     };
-    addFramed("fraLevel", "Level", Twips(600, 3360, 1095, 735), Field::txtLevel, Twips(240, 240, 615, 285), false);
-    addFramed("fraAge", "Age", Twips(2280, 3360, 1095, 735), Field::txtAge, Twips(240, 240, 615, 285), false);
+    addFramed("fraLevel", "Level", Twips(600, 3360, 1095, 735), Field::txtLevel,
+              Twips(240, 240, 615, 285), false);
+    addFramed("fraAge", "Age", Twips(2280, 3360, 1095, 735), Field::txtAge,
+              Twips(240, 240, 615, 285), false);
     addFramed("frmPhysique", "Physique", Twips(4920, 2400, 1695, 855), Field::cboPhysique,
               Twips(240, 360, 1215, 285), true);
 
     QLabel* label10 = AddLabel(page, "Label10", "Characteristics Dependent on Traits", {}, nullptr);
     PlaceOnPage(page, label10, Twips(4920, 600, 2055, 375));
 
-    QComboBox* cboGlasses = MakeCombo(page, Field::cboGlasses,
-                                      {"Glasses - no CLs", "Glasses/CLs", "Not Needed/CLs Okay",
-                                       "Not Needed/no CLs", "N/A"});
+    QComboBox* cboGlasses = MakeCombo(
+        page, Field::cboGlasses,
+        {"Glasses - no CLs", "Glasses/CLs", "Not Needed/CLs Okay", "Not Needed/no CLs", "N/A"});
     PlaceOnPage(page, cboGlasses, Twips(4920, 1320, 1575, 315));
-    PlaceOnPage(page, AddLabel(page, "lblGlasses", "Glasses", {}, cboGlasses), Twips(4920, 1080, 1455, 255));
+    PlaceOnPage(page, AddLabel(page, "lblGlasses", "Glasses", {}, cboGlasses),
+                Twips(4920, 1080, 1455, 255));
     Bind(Field::cboGlasses, cboGlasses);
 
     QComboBox* cboLoss = MakeCombo(page, Field::cboLoss, {});
     PlaceOnPage(page, cboLoss, Twips(4920, 1920, 1575, 315));
-    PlaceOnPage(page, AddLabel(page, "lblLoss", "W/O Glasses Loss", {}, cboLoss), Twips(4920, 1680, 1455, 255));
+    PlaceOnPage(page, AddLabel(page, "lblLoss", "W/O Glasses Loss", {}, cboLoss),
+                Twips(4920, 1680, 1455, 255));
     Bind(Field::cboLoss, cboLoss);
 
     AddModeButton(page, "cmdGenChars", "Random Characterisitcs Only ", Twips(360, 4200, 1455, 735),
                   &GenerationModes::cmdGenChars_Click);
-    AddModeButton(page, "cmdExit", "Exit", Twips(2040, 4200, 1455, 735), &GenerationModes::cmdExit_Click);
-    AddButton(page, "cmdView1", "Open Word Pad", Twips(3720, 4200, 1455, 735), [this] { cmdView_Click(); });
-    AddModeButton(page, "cmdSrandT", "My Characteristcs Random Traits", Twips(5520, 4200, 1455, 735),
-                  &GenerationModes::cmdSrandT_Click);
+    AddModeButton(page, "cmdExit", "Exit", Twips(2040, 4200, 1455, 735),
+                  &GenerationModes::cmdExit_Click);
+    AddButton(page, "cmdView1", "Open Word Pad", Twips(3720, 4200, 1455, 735),
+              [this] { cmdView_Click(); });
+    AddModeButton(page, "cmdSrandT", "My Characteristcs Random Traits",
+                  Twips(5520, 4200, 1455, 735), &GenerationModes::cmdSrandT_Click);
     AddModeButton(page, "cmdClear", "Clear Form", Twips(5520, 3360, 1455, 615),
                   &GenerationModes::cmdClear_Click);
     // Above the page's top edge: it runs only as a step of other operations.
@@ -256,16 +319,20 @@ void MainWindow::BuildTraitsTab(QWidget* page) {
         Field field;
         QRect labelTwips;  // left, top, width, height inside the frame
     };
-    // One frame of labelled trait boxes, each box 375 twips wide at fieldLeft, level with its label.
-    const auto addFrame = [&](const char* name, const char* caption, const QRect& twips, int fieldLeft,
-                              bool computed, std::initializer_list<TraitRow> rows) {
+    // One frame of labelled trait boxes, each box 375 twips wide at fieldLeft, level with its
+    // label.
+    const auto addFrame = [&](const char* name, const char* caption, const QRect& twips,
+                              int fieldLeft, bool computed, std::initializer_list<TraitRow> rows) {
         QGroupBox* frame = AddFrame(page, name, caption);
         PlaceOnPage(page, frame, twips);
         for (const TraitRow& row : rows) {
             QLineEdit* field = MakeText(frame, row.field, computed);
-            field->setGeometry(Twips(fieldLeft, row.field == Field::txtHTH ? 600 : row.labelTwips.top(), 375, 285));
-            AddLabel(frame, row.label, row.caption, Twips(row.labelTwips.left(), row.labelTwips.top(),
-                                                         row.labelTwips.width(), row.labelTwips.height()), field);
+            field->setGeometry(Twips(
+                fieldLeft, row.field == Field::txtHTH ? 600 : row.labelTwips.top(), 375, 285));
+            AddLabel(frame, row.label, row.caption,
+                     Twips(row.labelTwips.left(), row.labelTwips.top(), row.labelTwips.width(),
+                           row.labelTwips.height()),
+                     field);
             Bind(row.field, field);
         }
     };
@@ -299,10 +366,12 @@ void MainWindow::BuildTraitsTab(QWidget* page) {
                   &GenerationModes::cmdPrimary_Click);
     AddModeButton(page, "cmdUseParam", "Generate NPC Using My Traits", Twips(5760, 1560, 1335, 735),
                   &GenerationModes::cmdUseParam_Click);
-    AddModeButton(page, "cmdTrandC", "User Traits Random Characteristics", Twips(5760, 2520, 1335, 735),
-                  &GenerationModes::cmdTrandC_Click);
-    AddButton(page, "cmdView", "Open Word Pad", Twips(5760, 3480, 1335, 735), [this] { cmdView_Click(); });
-    AddModeButton(page, "cmdExit1", "Exit", Twips(5760, 4440, 1335, 615), &GenerationModes::cmdExit_Click);
+    AddModeButton(page, "cmdTrandC", "User Traits Random Characteristics",
+                  Twips(5760, 2520, 1335, 735), &GenerationModes::cmdTrandC_Click);
+    AddButton(page, "cmdView", "Open Word Pad", Twips(5760, 3480, 1335, 735),
+              [this] { cmdView_Click(); });
+    AddModeButton(page, "cmdExit1", "Exit", Twips(5760, 4440, 1335, 615),
+                  &GenerationModes::cmdExit_Click);
 }
 
 void MainWindow::BuildQuickGenerationTab(QWidget* page) {
@@ -314,8 +383,10 @@ void MainWindow::BuildQuickGenerationTab(QWidget* page) {
                   &GenerationModes::cmdRandbySex_Click);
     AddModeButton(page, "cmdrandbySandL", "Random Generation By Sex and Level",
                   Twips(4080, 2280, 1455, 735), &GenerationModes::cmdrandbySandL_Click);
-    AddModeButton(page, "cmdExit2", "Exit", Twips(1200, 3600, 1455, 615), &GenerationModes::cmdExit_Click);
-    AddButton(page, "cmdView2", "Open Word Pad", Twips(4080, 3600, 1455, 615), [this] { cmdView_Click(); });
+    AddModeButton(page, "cmdExit2", "Exit", Twips(1200, 3600, 1455, 615),
+                  &GenerationModes::cmdExit_Click);
+    AddButton(page, "cmdView2", "Open Word Pad", Twips(4080, 3600, 1455, 615),
+              [this] { cmdView_Click(); });
 }
 
 void MainWindow::BuildMenu() {
@@ -328,14 +399,14 @@ void MainWindow::BuildMenu() {
 
 void MainWindow::SetTabOrder() {
     const char* order[] = {
-        "txtPS",      "txtCH",        "txtWP",          "txtCO",     "txtK",       "txtCD",
-        "txtPR",      "txtHTH",       "txtSV",          "txtOF",     "txtDP",      "txtEV",
-        "txtDA",      "txtOB",        "txtSR",          "txtGV",     "txtMV",      "txtLL",
-        "txtWell",    "txtBA",        "cmdPrimary",     "cmdUseParam", "cmdTrandC", "cmdView",
-        "cmdExit1",   "cboSex",       "cboHair",        "cboHandedness", "cboRace", "cboHeight",
-        "cboWeight",  "cboMilitary",  "cboBranch",      "txtLevel",  "txtAge",     "cboGlasses",
-        "cboLoss",    "cmdGenChars",  "cmdExit",        "cmdView1",  "cmdSrandT",  "cmdUserChars",
-        "cmdQuikGen", "cdmRandwL",    "cmdRandbySex",   "cmdrandbySandL", "cmdExit2", "cmdView2",
+        "txtPS",       "txtCH",       "txtWP",        "txtCO",          "txtK",      "txtCD",
+        "txtPR",       "txtHTH",      "txtSV",        "txtOF",          "txtDP",     "txtEV",
+        "txtDA",       "txtOB",       "txtSR",        "txtGV",          "txtMV",     "txtLL",
+        "txtWell",     "txtBA",       "cmdPrimary",   "cmdUseParam",    "cmdTrandC", "cmdView",
+        "cmdExit1",    "cboSex",      "cboHair",      "cboHandedness",  "cboRace",   "cboHeight",
+        "cboWeight",   "cboMilitary", "cboBranch",    "txtLevel",       "txtAge",    "cboGlasses",
+        "cboLoss",     "cmdGenChars", "cmdExit",      "cmdView1",       "cmdSrandT", "cmdUserChars",
+        "cmdQuikGen",  "cdmRandwL",   "cmdRandbySex", "cmdrandbySandL", "cmdExit2",  "cmdView2",
         "cboPhysique", "cmdClear",
     };
     QWidget* previous = nullptr;
@@ -388,7 +459,8 @@ void MainWindow::Refresh() {
         if (auto* combo = qobject_cast<QComboBox*>(control)) line = combo->lineEdit();
         if (line == nullptr || line->text() == text) continue;
         line->setText(text);
-        control->setToolTip(text.trimmed().isEmpty() ? QString() : text);  // narrow boxes cut long texts
+        control->setToolTip(text.trimmed().isEmpty() ? QString()
+                                                     : text);  // narrow boxes cut long texts
         // Show a long text from its start, as it reads, unless the user is typing in it.
         if (!line->hasFocus()) line->setCursorPosition(0);
     }
@@ -485,7 +557,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             if (swallowClick_ && widget != nullptr && widget->window() == this) return true;
             // A tab takes no focus of its own, so a click on one checks the field that keeps
             // the focus instead; a refused field stays on its page.
-            if (qobject_cast<QTabBar*>(widget) == nullptr || widget->window() != this || checking_) break;
+            if (qobject_cast<QTabBar*>(widget) == nullptr || widget->window() != this || checking_)
+                break;
             const std::optional<Field> focused = ValidatedFieldOf(QApplication::focusWidget());
             if (focused && !CheckLeaving(*focused)) return true;
             break;

@@ -22,11 +22,11 @@ class AboutBox;
 
 // What the window works with; tests replace any of it.
 struct WindowServices {
-    Dice* dice = nullptr;                  // the window's own clock dice when null
-    Dialogs* dialogs = nullptr;            // modal Qt dialogs when null
-    SheetViewer* viewer = nullptr;         // the desktop's viewer when null
-    std::filesystem::path sheetPath;       // the default sheet path when empty
-    std::function<void()> exitProgram;     // ends the application with status 0 when empty
+    Dice* dice = nullptr;               // the window's own clock dice when null
+    Dialogs* dialogs = nullptr;         // modal Qt dialogs when null
+    SheetViewer* viewer = nullptr;      // the desktop's viewer when null
+    std::filesystem::path sheetPath;    // the default sheet path when empty
+    std::function<void()> exitProgram;  // ends the application with status 0 when empty
 };
 
 // frmCharGen: the character record's front end. Every field is a control of the same
@@ -34,7 +34,7 @@ struct WindowServices {
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(WindowServices services = {});
     ~MainWindow() override;
 
@@ -49,10 +49,10 @@ public:
     void mnuAbout_Click();
     void cmdView_Click();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Placement {
         QWidget* widget;
         QRect rect;  // relative to the tab control, its row of tabs included
@@ -68,10 +68,10 @@ private:
     void LayOutPage(QWidget* page);
     void Bind(Field field, QWidget* control);
     void OnEdited(Field field, const QString& text);
-    QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, const QRect& twips,
-                           std::function<void()> onClick);
-    QPushButton* AddModeButton(QWidget* page, const char* name, const char* caption, const QRect& twips,
-                               Outcome (GenerationModes::*press)());
+    QPushButton* AddButton(QWidget* parent, const char* name, const char* caption,
+                           const QRect& twips, std::function<void()> onClick);
+    QPushButton* AddModeButton(QWidget* page, const char* name, const char* caption,
+                               const QRect& twips, Outcome (GenerationModes::*press)());
     void Press(Outcome (GenerationModes::*press)());
     void Exit();
 

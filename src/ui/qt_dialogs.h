@@ -10,14 +10,15 @@ namespace dossier {
 // The dialogs as modal Qt windows: QInputDialog for prompts, QMessageBox with OK only
 // and no icon for messages.
 class QtDialogs final : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
 
-    std::optional<std::string> Prompt(const std::string& message, const std::string& title) override;
+    std::optional<std::string> Prompt(const std::string& message,
+                                      const std::string& title) override;
     void Message(const std::string& message, const std::string& title) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

@@ -9,10 +9,10 @@ namespace dossier {
 class WrappingButton final : public QPushButton {
     Q_OBJECT
 
-public:
+  public:
     WrappingButton(const QString& caption, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
