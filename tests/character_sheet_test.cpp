@@ -26,25 +26,23 @@ class Sheet : public RecordTest {
   protected:
     // A scripted character: every characteristic set, traits typed, classes T and L.
     void SetUpCharacter() {
-        const std::pair<Field, const char*> fields[] = {
-            {Field::cboSex, "Female"},
-            {Field::txtAge, "22"},
-            {Field::txtLevel, "5"},
-            {Field::cboHandedness, "Left"},
-            {Field::cboHair, "Red/Auburn"},
-            {Field::cboHeight, "5'10\""},
-            {Field::cboWeight, "142"},
-            {Field::cboRace, "Asian"},
-            {Field::cboMilitary, "Seaman"},
-            {Field::cboBranch, "Navy"},
-            {Field::cboGlasses, "Glasses/CLs"},
-            {Field::txtPS, "70"},
-            {Field::txtCH, "81"},
-            {Field::txtWP, "60"},
-            {Field::txtCO, "75"},
-            {Field::txtK, "52"},
-            {Field::txtCD, "50"},
-        };
+        const std::pair<Field, const char*> fields[] = {{Field::cboSex, "Female"},
+                                                        {Field::txtAge, "22"},
+                                                        {Field::txtLevel, "5"},
+                                                        {Field::cboHandedness, "Left"},
+                                                        {Field::cboHair, "Red/Auburn"},
+                                                        {Field::cboHeight, "5'10\""},
+                                                        {Field::cboWeight, "142"},
+                                                        {Field::cboRace, "Asian"},
+                                                        {Field::cboMilitary, "Seaman"},
+                                                        {Field::cboBranch, "Navy"},
+                                                        {Field::cboGlasses, "Glasses/CLs"},
+                                                        {Field::txtPS, "70"},
+                                                        {Field::txtCH, "81"},
+                                                        {Field::txtWP, "60"},
+                                                        {Field::txtCO, "75"},
+                                                        {Field::txtK, "52"},
+                                                        {Field::txtCD, "50"}};
         for (const auto& [field, text] : fields) Set(field, text);
         record.working.heightClass = "T";
         record.working.weightClass = "L";

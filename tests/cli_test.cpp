@@ -65,8 +65,7 @@ TEST_F(Cli, InvalidUsageAndValuesExitTwoAndWriteNothing) {
         {{"--mode", "level"}, "--level"},
         {{"--mode", "sex-level", "--sex", "f", "--level", "0"}, "Invalid Level"},
         {{"--count", "3"}, "--output"},
-        {{"--mode", "my-traits", "--ch", "abc", "--output", "-"}, "Charm must be a number"},
-    };
+        {{"--mode", "my-traits", "--ch", "abc", "--output", "-"}, "Charm must be a number"}};
     for (const auto& [args, message] : rows) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.back();

@@ -22,8 +22,7 @@ TEST_F(RecordTest, DerivedFieldsFromDistinctTraits) {
         {Field::txtOF, "62"},   {Field::txtDP, "78"},   {Field::txtEV, "66"}, {Field::txtDA, "51"},
         {Field::txtOB, "56"},   {Field::txtSR, "68"},   {Field::txtGV, "64"}, {Field::txtMV, "180"},
         {Field::txtLL, "13"},   {Field::txtWell, "55"}, {Field::txtBA, "65"}, {Field::txtPR, "53"},
-        {Field::txtHTH, "136"}, {Field::txtSV, "144"},
-    };
+        {Field::txtHTH, "136"}, {Field::txtSV, "144"}};
     for (const auto& [field, text] : expected) EXPECT_EQ(Text(field), text) << FieldName(field);
 }
 
@@ -37,8 +36,7 @@ TEST(DeriveTraits, RoundingCases) {
         {"PS + WP 135 gives 14", {75, 0, 60, 0, 0, 0}, &D::LL, 14},
         {"inner half not rounded", {0, 0, 60, 0, 60, 61}, &D::PR, 60},
         {"negative halves", {0, -3, 0, 0, 0, -4}, &D::EV, -4},
-        {"no 16-bit overflow", {32767, 0, 32767, 0, 0, 32767}, &D::MV, 98301},
-    };
+        {"no 16-bit overflow", {32767, 0, 32767, 0, 0, 32767}, &D::MV, 98301}};
     for (const auto& [name, in, member, value] : rows)
         EXPECT_EQ(DeriveTraits(in).*member, value) << name;
 }

@@ -13,12 +13,18 @@ namespace {
 TEST(DieRollFromDraw, Boundaries) {
     const float top = std::nextafter(1.0F, 0.0F);
     const std::tuple<float, std::int16_t, int> rows[] = {
-        {0.0F, 100, 1},        {top, 100, 100}, {top, 1, 1},    {0.5F, 0, 1},  {top, 0, 1},
-        {0.0F, -5, 1},         {top, -5, -4},   {0.55F, 10, 6}, {0.1F, 10, 2},  // 0.1F is a hair
-                                                                                // above 0.1
+        {0.0F, 100, 1},
+        {top, 100, 100},
+        {top, 1, 1},
+        {0.5F, 0, 1},
+        {top, 0, 1},
+        {0.0F, -5, 1},
+        {top, -5, -4},
+        {0.55F, 10, 6},
+        {0.1F, 10, 2},        // 0.1F is a hair
+                              // above 0.1
         {top, 32767, 32767},  // in single precision 32767 * r rounds up and would give 32768
-        {top, -32768, -32767},
-    };
+        {top, -32768, -32767}};
     for (const auto& [r, sides, expected] : rows) {
         EXPECT_EQ(DieRollFromDraw(r, sides), expected) << r << " x d" << sides;
     }

@@ -10,23 +10,21 @@ namespace {
 using testing::RecordTest;
 
 TEST_F(RecordTest, LeavingTheAgeOrLevelChecksTheExactText) {
-    const std::tuple<Field, const char*, bool> rows[] = {
-        {Field::txtAge, "1", true},
-        {Field::txtAge, "100", true},
-        {Field::txtAge, "0", false},
-        {Field::txtAge, "101", false},
-        {Field::txtAge, "022", false},
-        {Field::txtAge, "22.0", false},
-        {Field::txtAge, "-5", false},
-        {Field::txtAge, " 22", false},
-        {Field::txtAge, "", false},
-        {Field::txtAge, "1e2", false},
-        {Field::txtAge, "99999999999", false},
-        {Field::txtLevel, "20", true},
-        {Field::txtLevel, "21", false},
-        {Field::txtLevel, "5 ", false},
-        {Field::txtLevel, "+5", false},
-    };
+    const std::tuple<Field, const char*, bool> rows[] = {{Field::txtAge, "1", true},
+                                                         {Field::txtAge, "100", true},
+                                                         {Field::txtAge, "0", false},
+                                                         {Field::txtAge, "101", false},
+                                                         {Field::txtAge, "022", false},
+                                                         {Field::txtAge, "22.0", false},
+                                                         {Field::txtAge, "-5", false},
+                                                         {Field::txtAge, " 22", false},
+                                                         {Field::txtAge, "", false},
+                                                         {Field::txtAge, "1e2", false},
+                                                         {Field::txtAge, "99999999999", false},
+                                                         {Field::txtLevel, "20", true},
+                                                         {Field::txtLevel, "21", false},
+                                                         {Field::txtLevel, "5 ", false},
+                                                         {Field::txtLevel, "+5", false}};
     for (const auto& [field, text, valid] : rows) {
         Set(field, text);
         testing::ScriptedDialogs dialogs;

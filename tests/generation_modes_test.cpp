@@ -144,8 +144,7 @@ TEST_F(Modes, ValuesThatAreNotNumbersStopWithAMessageAndNoSheet) {
          "and generate again.|Invalid Charm"},
         {Field::txtK, "99999", &GenerationModes::cmdTrandC_Click,
          "message|Knowledge must be a number from -32768 to 32767, but it holds \"99999\". "
-         "Correct it and generate again.|Invalid Knowledge"},
-    };
+         "Correct it and generate again.|Invalid Knowledge"}};
     for (const auto& [field, text, press, message] : rows) {
         for (Field trait : kPrimaryTraits) record.Write(trait, "70");
         record.Write(field, text);

@@ -13,8 +13,7 @@ TEST_F(RecordTest, GlassesTable) {
     const std::tuple<int, const char*, const char*> rows[] = {
         {1, "Glasses - no CLs", "kept"},   {2, "Glasses/CLs", "kept"},
         {3, "Glasses/CLs", "kept"},        {4, "Not Needed/CLs Okay", "N/A"},
-        {9, "Not Needed/CLs Okay", "N/A"}, {10, "Not Needed/no CLs", "N/A"},
-    };
+        {9, "Not Needed/CLs Okay", "N/A"}, {10, "Not Needed/no CLs", "N/A"}};
     for (const auto& [roll, glasses, loss] : rows) {
         Set(Field::cboGlasses, "Glasses");
         Set(Field::cboLoss, "kept");
@@ -37,8 +36,7 @@ TEST_F(RecordTest, CoordinationLoss) {
         {"Glasses/CLs", "71", 50, "35%"},    // 35.5 rounds to 36, then the cap
         {"Glasses/CLs", "80.7", 10, "8%"},   // the text is not rounded down first
         {"N/A", "not a number", 60, "N/A"},  // no glasses: no loss, but the die is rolled
-        {"glasses/cls", "50", 60, "N/A"},
-    };
+        {"glasses/cls", "50", 60, "N/A"}};
     for (const auto& [glasses, coordination, roll, loss] : rows) {
         Set(Field::cboGlasses, glasses);
         Set(Field::txtCD, coordination);

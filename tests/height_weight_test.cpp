@@ -16,16 +16,14 @@ TEST_F(RecordTest, EveryRolledHeightAndItsClass) {
         std::vector<int> d10s;  // the height die, then shorty's or tall's where it is 1 or 10
         const char *female, *femaleClass, *male, *maleClass;
     };
-    const Row rows[] = {
-        {{1, 1}, "4'9", "S", "5'2", "S"},   {{1, 3}, "4'11", "S", "5'4", "S"},
-        {{1, 4}, "5'0", "S", "5'5", "S"},   {{1, 6}, "5'1", "S", "5'6", "S"},
-        {{1, 8}, "5'2", "S", "5'7", "S"},   {{1, 10}, "5'3", "A", "5'8", "A"},
-        {{2}, "5'4", "A", "5'9", "A"},      {{5}, "5'5", "A", "5'10", "A"},
-        {{7}, "5'6", "A", "5'11", "A"},     {{9}, "5'7", "A", "6'0", "T"},
-        {{10, 3}, "5'8", "T", "6'1", "T"},  {{10, 6}, "5'9", "T", "6'2", "T"},
-        {{10, 8}, "5'10", "T", "6'3", "T"}, {{10, 9}, "5'11", "T", "6'4", "T"},
-        {{10, 10}, "6'0", "T", "6'5", "T"},
-    };
+    const Row rows[] = {{{1, 1}, "4'9", "S", "5'2", "S"},   {{1, 3}, "4'11", "S", "5'4", "S"},
+                        {{1, 4}, "5'0", "S", "5'5", "S"},   {{1, 6}, "5'1", "S", "5'6", "S"},
+                        {{1, 8}, "5'2", "S", "5'7", "S"},   {{1, 10}, "5'3", "A", "5'8", "A"},
+                        {{2}, "5'4", "A", "5'9", "A"},      {{5}, "5'5", "A", "5'10", "A"},
+                        {{7}, "5'6", "A", "5'11", "A"},     {{9}, "5'7", "A", "6'0", "T"},
+                        {{10, 3}, "5'8", "T", "6'1", "T"},  {{10, 6}, "5'9", "T", "6'2", "T"},
+                        {{10, 8}, "5'10", "T", "6'3", "T"}, {{10, 9}, "5'11", "T", "6'4", "T"},
+                        {{10, 10}, "6'0", "T", "6'5", "T"}};
     for (const Row& row : rows) {
         for (bool female : {true, false}) {
             Set(Field::cboSex, female ? "Female" : "Male");
@@ -48,8 +46,7 @@ TEST_F(RecordTest, PresentHeightsAreClassedNotRolled) {
         {"Male", "5'11", "A"},   {"Male", "6'0", "T"},      {"Male", "5'10\"", "A"},
         {"Male", "3'11", "S"},   {"Female", "7'1", "T"},    {"Other", "5'8", "A"},
         {"Female", "5'12", "?"}, {"Male", "5'10\"\"", "?"}, {"Male", " 5'4", "?"},
-        {"Male", "-5'3", "?"},   {"Male", "5.10", "?"},     {"Male", "tall", "?"},
-    };
+        {"Male", "-5'3", "?"},   {"Male", "5.10", "?"},     {"Male", "tall", "?"}};
     for (const auto& [sex, height, heightClass] : rows) {
         record.working.heightClass = "?";
         Set(Field::cboSex, sex);
@@ -75,8 +72,7 @@ TEST_F(RecordTest, WeightTableBoundaries) {
     const std::tuple<int, int, int, const char*> rows[] = {
         {3, 100, 125, "L"},  {4, 107, 132, "L"},  {17, 114, 139, "L"}, {18, 121, 146, "A"},
         {42, 128, 153, "A"}, {43, 135, 160, "A"}, {58, 135, 160, "A"}, {59, 145, 170, "A"},
-        {83, 155, 180, "A"}, {84, 165, 190, "H"}, {97, 175, 200, "H"}, {98, 185, 210, "H"},
-    };
+        {83, 155, 180, "A"}, {84, 165, 190, "H"}, {97, 175, 200, "H"}, {98, 185, 210, "H"}};
     for (const auto& [roll, female, male, weightClass] : rows) {
         for (bool isFemale : {true, false}) {
             Set(Field::cboSex, isFemale ? "Female" : "Male");
@@ -94,8 +90,7 @@ TEST_F(RecordTest, PresentWeightsAreClassedNotRolled) {
         {"Female", "155", "A"}, {"Female", "156", "H"}, {"Female", "120", "A"},
         {"Female", "119", "L"}, {"Male", "180", "A"},   {"Male", "181", "H"},
         {"Male", "140", "A"},   {"Male", "139", "L"},   {"Male", "180.5", "H"},
-        {"Male", "heavy", "?"}, {"Male", "", "?"},      {"Other", "150", "?"},
-    };
+        {"Male", "heavy", "?"}, {"Male", "", "?"},      {"Other", "150", "?"}};
     for (const auto& [sex, weight, weightClass] : rows) {
         record.working.weightClass = "?";
         Set(Field::cboSex, sex);

@@ -50,8 +50,7 @@ const std::vector<std::string>& HostileTexts() {
         "32768",
         "-32769",
         "32767",
-        "-32768",
-    };
+        "-32768"};
     return texts;
 }
 
@@ -79,18 +78,16 @@ struct Operation {
     Outcome (GenerationModes::*press)();
 };
 
-const Operation kOperations[] = {
-    {"cmdGenChars", &GenerationModes::cmdGenChars_Click},
-    {"cmdPrimary", &GenerationModes::cmdPrimary_Click},
-    {"cmdUseParam", &GenerationModes::cmdUseParam_Click},
-    {"cmdQuikGen", &GenerationModes::cmdQuikGen_Click},
-    {"cdmRandwL", &GenerationModes::cdmRandwL_Click},
-    {"cmdRandbySex", &GenerationModes::cmdRandbySex_Click},
-    {"cmdrandbySandL", &GenerationModes::cmdrandbySandL_Click},
-    {"cmdSrandT", &GenerationModes::cmdSrandT_Click},
-    {"cmdTrandC", &GenerationModes::cmdTrandC_Click},
-    {"cmdClear", &GenerationModes::cmdClear_Click},
-};
+const Operation kOperations[] = {{"cmdGenChars", &GenerationModes::cmdGenChars_Click},
+                                 {"cmdPrimary", &GenerationModes::cmdPrimary_Click},
+                                 {"cmdUseParam", &GenerationModes::cmdUseParam_Click},
+                                 {"cmdQuikGen", &GenerationModes::cmdQuikGen_Click},
+                                 {"cdmRandwL", &GenerationModes::cdmRandwL_Click},
+                                 {"cmdRandbySex", &GenerationModes::cmdRandbySex_Click},
+                                 {"cmdrandbySandL", &GenerationModes::cmdrandbySandL_Click},
+                                 {"cmdSrandT", &GenerationModes::cmdSrandT_Click},
+                                 {"cmdTrandC", &GenerationModes::cmdTrandC_Click},
+                                 {"cmdClear", &GenerationModes::cmdClear_Click}};
 
 TEST(HostileInput, EveryFieldEveryTextEveryOperation) {
     const fs::path sheet = testing::UniqueTempPath("hostile");
@@ -223,8 +220,7 @@ TEST(SheetFormatCheck, CatchesBrokenSheets) {
         {"Offense                   ", "Offense                   x"},
         {" lbs.", " kg."},
         {"\"EDUCATION LEVEL\"", "\"EDUCATION\""},
-        {"Race", std::string("Ra\0e", 4)},
-    };
+        {"Race", std::string("Ra\0e", 4)}};
     for (const auto& [from, to] : breaks) {
         std::string text = good;
         text.replace(text.find(from), from.size(), to);

@@ -113,8 +113,7 @@ TEST_F(Window, AccessibleNamesGeometryAndReadOnlyFields) {
         {Field::cboSex, "Gender"},        {Field::cboHair, "Hair Color"},
         {Field::txtAge, "Age"},           {Field::txtLevel, "Level"},
         {Field::txtK, "Kowledge"},        {Field::txtHTH, "Hand to Hand Combat Value"},
-        {Field::cboPhysique, "Physique"}, {Field::cboLoss, "W/O Glasses Loss"},
-    };
+        {Field::cboPhysique, "Physique"}, {Field::cboLoss, "W/O Glasses Loss"}};
     for (const auto& [field, name] : names)
         EXPECT_EQ(window->Control(field)->accessibleName(), name);
     for (QLabel* label : window->findChildren<QLabel*>()) {
@@ -156,8 +155,7 @@ TEST_F(Window, EveryButtonRunsAndTheControlsFollow) {
         {"cdmRandwL", {"7"}, true},
         {"cmdRandbySex", {"f"}, true},
         {"cmdrandbySandL", {"m", "12"}, true},
-        {"cmdClear", {}, false},
-    };
+        {"cmdClear", {}, false}};
     for (const auto& [button, answers, writesSheet] : presses) {
         fs::remove(sheet);
         for (const std::string& answer : answers) dialogs.Queue(answer);
@@ -205,8 +203,7 @@ TEST_F(Window, LeavingAnInvalidAgeOrLevelEmptiesItAndTakesTheFocusBack) {
         {Field::txtAge, "101", "message|Enter an integer from 1 to 100.|Invalid Age"},
         {Field::txtAge, "022", "message|Enter an integer from 1 to 100.|Invalid Age"},
         {Field::txtLevel, "21", "message|Enter an integer from 1 to 20.|Invalid Level"},
-        {Field::txtLevel, "5 ", "message|Enter an integer from 1 to 20.|Invalid Level"},
-    };
+        {Field::txtLevel, "5 ", "message|Enter an integer from 1 to 20.|Invalid Level"}};
     for (const auto& [field, typed, message] : rows) {
         TypeAndLeave(field, typed);
         EXPECT_EQ(dialogs.log, std::vector<std::string>{message}) << typed;

@@ -72,8 +72,7 @@ TEST_F(RecordTest, MilitaryService) {
          {{45, 10}, {100, 1}, {4, 4}, {100, 81}},
          "Petty Officer 1",
          "Navy"},
-        {"Marines band 98", "60", {{45, 30}, {100, 1}, {4, 3}, {100, 98}}, "Lt. Col.", "Marines"},
-    };
+        {"Marines band 98", "60", {{45, 30}, {100, 1}, {4, 3}, {100, 98}}, "Lt. Col.", "Marines"}};
     for (const Call& call : calls) {
         Set(Field::cboMilitary, "Military Service");
         Set(Field::txtAge, call.age);

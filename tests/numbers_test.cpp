@@ -9,21 +9,19 @@ namespace dossier {
 namespace {
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    const std::pair<double, double> rows[] = {
-        {60.5, 60},
-        {61.5, 62},
-        {0.5, 0},
-        {2.5, 2},
-        {-0.5, 0},
-        {-1.5, -2},
-        {-2.5, -2},
-        {12.2, 12},
-        {12.7, 13},
-        {-3.2, -3},
-        {-3.7, -4},
-        {7, 7},
-        {0.49999999999999994, 0},
-    };
+    const std::pair<double, double> rows[] = {{60.5, 60},
+                                              {61.5, 62},
+                                              {0.5, 0},
+                                              {2.5, 2},
+                                              {-0.5, 0},
+                                              {-1.5, -2},
+                                              {-2.5, -2},
+                                              {12.2, 12},
+                                              {12.7, 13},
+                                              {-3.2, -3},
+                                              {-3.7, -4},
+                                              {7, 7},
+                                              {0.49999999999999994, 0}};
     for (const auto& [value, expected] : rows) EXPECT_EQ(RoundHalfEven(value), expected) << value;
 }
 
@@ -32,8 +30,7 @@ TEST(ParseNumber, AcceptsTypedDecimalsOnly) {
         {"7", 7},      {"80.7", 80.7}, {"-3.5", -3.5}, {"  55  ", 55}, {"+5", 5},
         {".5", 0.5},   {"1e2", 100},   {"-0", 0},      {"", {}},       {" ", {}},
         {"5a", {}},    {"0x10", {}},   {"1,5", {}},    {"inf", {}},    {"nan", {}},
-        {"1e309", {}}, {"5 5", {}},    {"-", {}},      {"e5", {}},     {"++5", {}},
-    };
+        {"1e309", {}}, {"5 5", {}},    {"-", {}},      {"e5", {}},     {"++5", {}}};
     for (const auto& [text, expected] : rows)
         EXPECT_EQ(ParseNumber(text), expected) << '"' << text << '"';
 }

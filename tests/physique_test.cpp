@@ -41,8 +41,7 @@ TEST_F(RecordTest, PhysiqueTable) {
         {"40", "S", "L", "Average"},
         {"40", "S", "A", "Endomorphic"},
         {"40", "S", "", "Endomorphic"},
-        {"-5", "S", "H", "Endomorphic"},
-    };
+        {"-5", "S", "H", "Endomorphic"}};
     for (const auto& [strength, heightClass, weightClass, physique] : rows) {
         Set(Field::cboPhysique, "kept");
         Set(Field::txtPS, strength);

@@ -16,26 +16,24 @@ TEST_F(RecordTest, SexRaceAndHairTables) {
         int roll;
         const char* value;
     };
-    const Row rows[] = {
-        {RollSex, Field::cboSex, "Sex", 50, "Male"},
-        {RollSex, Field::cboSex, "Sex", 51, "Female"},
-        {RollRace, Field::cboRace, "Race", 15, "Native American"},
-        {RollRace, Field::cboRace, "Race", 16, "Middle Eastern"},
-        {RollRace, Field::cboRace, "Race", 29, "Middle Eastern"},
-        {RollRace, Field::cboRace, "Race", 30, "Asian"},
-        {RollRace, Field::cboRace, "Race", 49, "Asian"},
-        {RollRace, Field::cboRace, "Race", 50, "White"},
-        {RollRace, Field::cboRace, "Race", 79, "White"},
-        {RollRace, Field::cboRace, "Race", 80, "Black"},
-        {RollRace, Field::cboRace, "Race", 100, "Black"},
-        {RollHair, Field::cboHair, "Hair", 24, "Black"},
-        {RollHair, Field::cboHair, "Hair", 25, "Red/Auburn"},
-        {RollHair, Field::cboHair, "Hair", 49, "Red/Auburn"},
-        {RollHair, Field::cboHair, "Hair", 50, "Brown/Brunette"},
-        {RollHair, Field::cboHair, "Hair", 74, "Brown/Brunette"},
-        {RollHair, Field::cboHair, "Hair", 75, "Blonde"},
-        {RollHair, Field::cboHair, "Hair", 100, "Blonde"},
-    };
+    const Row rows[] = {{RollSex, Field::cboSex, "Sex", 50, "Male"},
+                        {RollSex, Field::cboSex, "Sex", 51, "Female"},
+                        {RollRace, Field::cboRace, "Race", 15, "Native American"},
+                        {RollRace, Field::cboRace, "Race", 16, "Middle Eastern"},
+                        {RollRace, Field::cboRace, "Race", 29, "Middle Eastern"},
+                        {RollRace, Field::cboRace, "Race", 30, "Asian"},
+                        {RollRace, Field::cboRace, "Race", 49, "Asian"},
+                        {RollRace, Field::cboRace, "Race", 50, "White"},
+                        {RollRace, Field::cboRace, "Race", 79, "White"},
+                        {RollRace, Field::cboRace, "Race", 80, "Black"},
+                        {RollRace, Field::cboRace, "Race", 100, "Black"},
+                        {RollHair, Field::cboHair, "Hair", 24, "Black"},
+                        {RollHair, Field::cboHair, "Hair", 25, "Red/Auburn"},
+                        {RollHair, Field::cboHair, "Hair", 49, "Red/Auburn"},
+                        {RollHair, Field::cboHair, "Hair", 50, "Brown/Brunette"},
+                        {RollHair, Field::cboHair, "Hair", 74, "Brown/Brunette"},
+                        {RollHair, Field::cboHair, "Hair", 75, "Blonde"},
+                        {RollHair, Field::cboHair, "Hair", 100, "Blonde"}};
     for (const Row& row : rows) {
         Set(row.field, row.caption);
         if (row.field == Field::cboRace) Set(Field::cboHair, "Gray");  // no hair adjustment
@@ -66,8 +64,7 @@ TEST_F(RecordTest, RolledRaceSuitsTheHairExceptGray) {
         {"Red/Auburn", 16, "Brown"},  // Middle Eastern
         {"typed", 80, "Brown"},       // Black
         {"Blonde", 50, "Blonde"},     // White keeps it
-        {"Hair", 79, "Hair"},
-    };
+        {"Hair", 79, "Hair"}};
     for (const auto& [before, roll, after] : rows) {
         Set(Field::cboRace, "Race");
         Set(Field::cboHair, before);

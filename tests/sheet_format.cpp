@@ -80,8 +80,7 @@ std::optional<std::string> SheetFormatProblem(std::string_view sheet) {
         {{h}, false},
         {{"Perception                "}, true},
         {{"Hand to Hand Combat Value ", "Hand to Hand Combat (+60) "}, true},
-        {{"Surprise Value            "}, true},
-    };
+        {{"Surprise Value            "}, true}};
     for (std::size_t i = 0; i < head.size(); ++i) {
         const auto& [labels, number] = head[i];
         const bool ok = labels.size() == 1 ? Line(lines[i], {labels[0]}, number)

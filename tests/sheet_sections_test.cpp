@@ -34,8 +34,7 @@ TEST_F(RecordTest, EducationTable) {
     const std::pair<int, const char*> rows[] = {
         {1, "High School"},        {9, "High School"},        {10, "High School"},
         {11, "Bachelor's Degree"}, {71, "Bachelor's Degree"}, {72, "Master's Degree"},
-        {96, "Master's Degree"},   {97, "Doctorate"},         {100, "Doctorate"},
-    };
+        {96, "Master's Degree"},   {97, "Doctorate"},         {100, "Doctorate"}};
     for (const auto& [roll, level] : rows) {
         dice.Add(100, roll);
         EXPECT_EQ(RollEducation(record), level) << roll;

@@ -19,8 +19,7 @@ const std::vector<ModeInfo>& Modes() {
          false, false},
         {"my-traits", "Generate NPC Using My Traits", &GenerationModes::cmdUseParam_Click, false,
          false},
-        {"traits", "Random Traits Only", &GenerationModes::cmdPrimary_Click, false, false},
-    };
+        {"traits", "Random Traits Only", &GenerationModes::cmdPrimary_Click, false, false}};
     return modes;
 }
 
@@ -49,8 +48,7 @@ constexpr PresetOption kPresets[] = {
     {"--wp", Field::txtWP, "Willpower"},
     {"--co", Field::txtCO, "Courage"},
     {"--k", Field::txtK, "Knowledge"},
-    {"--cd", Field::txtCD, "Coordination"},
-};
+    {"--cd", Field::txtCD, "Coordination"}};
 
 std::string ModeHelp() {
     std::ostringstream text;

@@ -15,27 +15,26 @@ struct RankBand {
     std::array<const char*, 4> ranks;  // Army, Air Force, Marines, Navy
 };
 
-constexpr std::array<RankBand, 16> kRanks = {{
-    {10, 0, {"Private", "Airman/Basic", "Private", "Sea. Recruit"}},
-    {30, 1, {"Private", "Airman", "Private 1st Class", "Sea. Appr."}},
-    {60, 2, {"Private 1st Class", "Airman 1st Class", "Lance Corporal", "Seaman"}},
-    {69, 3, {"Corporal", "Sergeant", "Corporal", "Petty Officer 3rd Class"}},
-    {75, 4, {"Sergeant", "Staff Sgt.", "Sergeant", "Petty Officer 2nd Class"}},
-    {81, 5, {"Staff Sgt.", "Tech. Sgt.", "Staff Sgt.", "Petty Officer 1"}},
-    {85, 6, {"Sgt. 1st Class", "Master Sgt.", "Gunnery Sgt.", "Chief Petty Officer"}},
-    {88, 7, {"Master Sgt.", "Senior Master Sgt.", "Master Sgt.", "Senior Chief Petty Officer"}},
-    {90,
-     8,
-     {"Command Sgt. Major", "Chief Master Sgt.", "Master Gunnery Sgt.",
-      "Master Chief Petty Officer"}},
-    {92, 9, {"Second Lt.", "Second Lt.", "Second Lt.", "Ensign"}},
-    {95, 10, {"First Lt.", "First Lt.", "First Lt.", "Lt. j.g."}},
-    {96, 11, {"Captain", "Captain", "Captain", "Lieutenant"}},
-    {97, 12, {"Major", "Major", "Major", "Lt. Commander"}},
-    {98, 13, {"Lt. Col.", "Lt. Col.", "Lt. Col.", "Commander"}},
-    {99, 14, {"Colonel", "Colonel", "Colonel", "Captain"}},
-    {100, 15, {"General", "General", "General", "Admiral"}},
-}};
+constexpr std::array<RankBand, 16> kRanks = {
+    {{10, 0, {"Private", "Airman/Basic", "Private", "Sea. Recruit"}},
+     {30, 1, {"Private", "Airman", "Private 1st Class", "Sea. Appr."}},
+     {60, 2, {"Private 1st Class", "Airman 1st Class", "Lance Corporal", "Seaman"}},
+     {69, 3, {"Corporal", "Sergeant", "Corporal", "Petty Officer 3rd Class"}},
+     {75, 4, {"Sergeant", "Staff Sgt.", "Sergeant", "Petty Officer 2nd Class"}},
+     {81, 5, {"Staff Sgt.", "Tech. Sgt.", "Staff Sgt.", "Petty Officer 1"}},
+     {85, 6, {"Sgt. 1st Class", "Master Sgt.", "Gunnery Sgt.", "Chief Petty Officer"}},
+     {88, 7, {"Master Sgt.", "Senior Master Sgt.", "Master Sgt.", "Senior Chief Petty Officer"}},
+     {90,
+      8,
+      {"Command Sgt. Major", "Chief Master Sgt.", "Master Gunnery Sgt.",
+       "Master Chief Petty Officer"}},
+     {92, 9, {"Second Lt.", "Second Lt.", "Second Lt.", "Ensign"}},
+     {95, 10, {"First Lt.", "First Lt.", "First Lt.", "Lt. j.g."}},
+     {96, 11, {"Captain", "Captain", "Captain", "Lieutenant"}},
+     {97, 12, {"Major", "Major", "Major", "Lt. Commander"}},
+     {98, 13, {"Lt. Col.", "Lt. Col.", "Lt. Col.", "Commander"}},
+     {99, 14, {"Colonel", "Colonel", "Colonel", "Captain"}},
+     {100, 15, {"General", "General", "General", "Admiral"}}}};
 
 constexpr std::array<const char*, 4> kBranches = {"Army", "Air Force", "Marines", "Navy"};
 

@@ -17,26 +17,20 @@ constexpr const char* kEcto = "Ectomorphic";
 constexpr const char* kMeso = "Mesomorphic";
 constexpr const char* kEndo = "Endomorphic";
 
-constexpr Band kStrong = {{
-    {kAvg, kMeso, kAvg, kAvg},
-    {kAvg, kMeso, kAvg, kAvg},
-    {kAvg, kAvg, kAvg, kAvg},
-    {nullptr, nullptr, nullptr, nullptr},
-}};
+constexpr Band kStrong = {{{kAvg, kMeso, kAvg, kAvg},
+                           {kAvg, kMeso, kAvg, kAvg},
+                           {kAvg, kAvg, kAvg, kAvg},
+                           {nullptr, nullptr, nullptr, nullptr}}};
 
-constexpr Band kMiddling = {{
-    {kEcto, kAvg, kEndo, nullptr},
-    {kAvg, kAvg, kAvg, kAvg},
-    {kEcto, kAvg, kEndo, nullptr},
-    {nullptr, nullptr, nullptr, nullptr},
-}};
+constexpr Band kMiddling = {{{kEcto, kAvg, kEndo, nullptr},
+                             {kAvg, kAvg, kAvg, kAvg},
+                             {kEcto, kAvg, kEndo, nullptr},
+                             {nullptr, nullptr, nullptr, nullptr}}};
 
-constexpr Band kWeak = {{
-    {kEcto, kEcto, kEndo, kEcto},
-    {kEcto, kAvg, kEndo, nullptr},
-    {kAvg, kEndo, kEndo, kEndo},
-    {nullptr, nullptr, nullptr, nullptr},
-}};
+constexpr Band kWeak = {{{kEcto, kEcto, kEndo, kEcto},
+                         {kEcto, kAvg, kEndo, nullptr},
+                         {kAvg, kEndo, kEndo, kEndo},
+                         {nullptr, nullptr, nullptr, nullptr}}};
 
 std::size_t HeightRow(const std::string& heightClass) {
     if (heightClass == "T") return 0;

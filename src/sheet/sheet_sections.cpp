@@ -33,8 +33,7 @@ constexpr std::array<std::string_view, kKnowledgeAreaSlots> kPaddedAreaNames = {
     "Physical Education               ", "Physics                          ",
     "Political Science                ", "Psychology                       ",
     "Religion                         ", "Social Science                   ",
-    "World History/Current Affairs    ",
-};
+    "World History/Current Affairs    "};
 
 constexpr bool AllPadded() {
     for (std::string_view name : kPaddedAreaNames) {

@@ -144,19 +144,17 @@ Outcome GenerationModes::cmdTrandC_Click() {
 }
 
 Outcome GenerationModes::cmdClear_Click() {
-    const std::pair<Field, const char*> captions[] = {
-        {Field::cboSex, "Sex"},
-        {Field::cboHair, "Hair"},
-        {Field::cboHandedness, "Handedness"},
-        {Field::cboRace, "Race"},
-        {Field::cboHeight, "Height"},
-        {Field::cboWeight, "Weight"},
-        {Field::cboMilitary, "Military Service"},
-        {Field::cboBranch, "Branch"},
-        {Field::cboGlasses, "Glasses"},
-        {Field::cboPhysique, "Physique"},
-        {Field::cboLoss, "% Loss of CD"},
-    };
+    const std::pair<Field, const char*> captions[] = {{Field::cboSex, "Sex"},
+                                                      {Field::cboHair, "Hair"},
+                                                      {Field::cboHandedness, "Handedness"},
+                                                      {Field::cboRace, "Race"},
+                                                      {Field::cboHeight, "Height"},
+                                                      {Field::cboWeight, "Weight"},
+                                                      {Field::cboMilitary, "Military Service"},
+                                                      {Field::cboBranch, "Branch"},
+                                                      {Field::cboGlasses, "Glasses"},
+                                                      {Field::cboPhysique, "Physique"},
+                                                      {Field::cboLoss, "% Loss of CD"}};
     for (const auto& [field, caption] : captions) record_.Write(field, caption);
     return Outcome::Completed;
 }
