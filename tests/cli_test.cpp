@@ -26,8 +26,8 @@ CliRun RunCli(std::vector<std::string> args) {
     std::ostringstream out, err;
     const cli::ParseOutcome parsed =
         cli::ParseCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {parsed.options ? cli::RunBatch(*parsed.options, out, err, false) : parsed.exitCode,
-            out.str(), err.str()};
+    return {parsed.options ? cli::RunBatch(*parsed.options, out, err) : parsed.exitCode, out.str(),
+            err.str()};
 }
 
 std::string ReadAll(const fs::path& path) {

@@ -56,6 +56,16 @@ TEST(ClockDice, FairOnTheRealClockAndWithinOneTick) {
         previous = roll;
     }
     EXPECT_NEAR(repeats, 2000, 200);
+
+    // Two runs started within one tick of the clock still roll their own characters.
+    ClockDice twin([] { return std::uint64_t{123456789}; });
+    ClockDice other([] { return std::uint64_t{123456789}; });
+    std::vector<int> fromTwin, fromOther;
+    for (int i = 0; i < 20; ++i) {
+        fromTwin.push_back(twin.DieRoll(100));
+        fromOther.push_back(other.DieRoll(100));
+    }
+    EXPECT_NE(fromTwin, fromOther);
 }
 
 TEST(SeededDice, SameSeedSameRolls) {

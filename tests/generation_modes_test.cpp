@@ -168,7 +168,8 @@ TEST_F(Modes, ASheetThatCannotBeWrittenIsReported) {
     EXPECT_EQ(dialogs.log,
               std::vector<std::string>{
                   "message|The character sheet could not be written to /nowhere/char.txt: "
-                  "No such file or directory. The previous sheet is unchanged.|Sheet Not Written"});
+                  "No such file or directory.|Sheet Not Written"})
+        << "no sheet stood there, so none is said to be unchanged";
     EXPECT_EQ(record.Text(Field::cboGlasses), failing.glasses) << "the mode stopped at the sheet";
 }
 

@@ -5,14 +5,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
+#include <fstream>
 
+#include "child_process.h"
 #include "record/random_dice.h"
 #include "test_support.h"
 #include "ui/about_box.h"
+#include "ui/field_validation.h"
+#include "ui/fitting_line_edit.h"
 #include "ui/main_window.h"
 #include "ui_test_support.h"
 
@@ -237,6 +244,43 @@ TEST_F(Window, AClickAwayFromAnInvalidFieldRunsTheCheckInsteadOfTheButton) {
     EXPECT_EQ(Text(Field::cboRace), "Race") << "with a valid age the click goes through";
 }
 
+TEST_F(Window, WhatADialogStandsOverIsAlreadyShown) {
+    std::vector<std::string> shown;
+    dialogs.whileShown = [&] {
+        shown.push_back(Line(Field::cboSex)->text().toStdString() + "|" +
+                        Line(Field::txtLevel)->text().toStdString());
+    };
+    window->record().Write(Field::cboSex, "Male");
+    for (const char* answer : {"x", "f", "30", "3"}) dialogs.Queue(answer);
+    Click("cmdrandbySandL");
+    EXPECT_EQ(shown, (std::vector<std::string>{"Male|5", "Sex|5", "Sex|5", "Female|5", "Female|30",
+                                               "Female|30"}))
+        << "sex prompt, Invalid Sex, sex prompt, level prompt, Invalid Level, level prompt";
+}
+
+TEST_F(Window, ANumberTooWideForItsBoxIsNeverShownCut) {
+    for (const auto& [field, typed] :
+         {std::pair{Field::txtPS, "8035"}, {Field::txtCD, "32767"}, {Field::txtPS, "-32768"}}) {
+        QLineEdit* box = Line(field);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Tab);
+        const auto* fitting = qobject_cast<FittingLineEdit*>(box);
+        // Where QLineEdit draws its text: the style's contents less its two-pixel margins.
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        const int room =
+            box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - 4;
+        const bool whole = box->fontMetrics().horizontalAdvance(box->text()) <= room;
+        EXPECT_TRUE(whole || (fitting->isCut() && box->cursorPosition() == 0))
+            << typed << ": shown whole, or from its start with the cut marked";
+        EXPECT_EQ(box->toolTip(), typed);
+        EXPECT_EQ(box->accessibleDescription(), typed);
+    }
+}
+
 TEST_F(Window, OneModelessAboutBox) {
     window->mnuAbout_Click();
     AboutBox* first = window->aboutBox();
@@ -258,6 +302,89 @@ TEST_F(Window, OneModelessAboutBox) {
     QTest::keyClick(window->aboutBox(), Qt::Key_Return);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->aboutBox(), nullptr) << "Enter presses OK";
+}
+
+}  // namespace
+}  // namespace dossier
+
+namespace dossier {
+namespace {
+
+// With the real modal message box, dismissed with Enter as a user does.
+class WindowWithRealDialogs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window =
+            std::make_unique<MainWindow>(WindowServices{&dice, nullptr, nullptr, sheet, [] {}});
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void TearDown() override { fs::remove(sheet); }
+    // Presses Enter on every message box that opens, and counts them.
+    void AnswerMessagesWithEnter() {
+        auto* timer = new QTimer(window.get());
+        QObject::connect(timer, &QTimer::timeout, [this] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                ++boxes;
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        timer->start(10);
+    }
+    QLineEdit* Line(Field field) const { return qobject_cast<QLineEdit*>(window->Control(field)); }
+
+    SeededDice dice{5};
+    fs::path sheet = testing::UniqueTempPath("real-dialogs") += ".txt";
+    std::unique_ptr<MainWindow> window;
+    int boxes = 0;
+};
+
+TEST_F(WindowWithRealDialogs, ARefusedAgeIsCheckedAgainEachTimeItLosesTheFocus) {
+    AnswerMessagesWithEnter();
+    QLineEdit* age = Line(Field::txtAge);
+    age->setFocus();
+    age->selectAll();
+    QTest::keyClicks(age, "022");
+    QTest::keyClick(age, Qt::Key_Tab);
+    QTest::qWait(100);
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(age->text(), "");
+    EXPECT_TRUE(age->hasFocus());
+
+    QTabBar* tabBar = window->tabs()->tabBar();
+    QTest::mouseClick(tabBar, Qt::LeftButton, {}, tabBar->tabRect(1).center());
+    QTest::qWait(100);
+    EXPECT_EQ(boxes, 2) << "the empty age is refused again";
+    EXPECT_EQ(window->tabs()->currentIndex(), 0);
+    EXPECT_TRUE(age->hasFocus());
+}
+
+}  // namespace
+}  // namespace dossier
+
+namespace dossier {
+namespace {
+
+TEST(WindowProgram, WithoutADisplayItSaysSoInsteadOfAborting) {
+    const fs::path scratch = testing::UniqueTempPath("window-program");
+    const std::vector<std::string> noDisplay = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+    const testing::ChildProcess::Exit version =
+        testing::ChildProcess::Run({DOSSIER_GUI_PATH, "--version"}, scratch, {}, noDisplay);
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, "dossier 4.1\n");
+    const auto help =
+        testing::ChildProcess::Run({DOSSIER_GUI_PATH, "--help"}, scratch, {}, noDisplay);
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("dossier-cli"), std::string::npos);
+    for (const std::string& display : {"DISPLAY", "DISPLAY=:9999"}) {
+        std::vector<std::string> env = noDisplay;
+        env[0] = display;
+        const auto run = testing::ChildProcess::Run({DOSSIER_GUI_PATH}, scratch, {}, env);
+        EXPECT_EQ(run.code, 1) << display << " signal " << run.signal;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_NE(run.err.find("dossier-cli"), std::string::npos) << run.err;
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "sheet/sheet_file.h"
 #include "test_support.h"
+#include "ui/field_validation.h"
 
 #ifdef __linux__
 #include <sys/mount.h>
@@ -67,6 +68,8 @@ TEST_F(SheetFile, FailuresNameThePathAndKeepThePreviousSheet) {
             ADD_FAILURE() << "wrote " << path;
         } catch (const SheetWriteError& error) {
             EXPECT_EQ(error.path(), path);
+            EXPECT_FALSE(error.previousKept()) << "no sheet stood at " << path;
+            EXPECT_EQ(MessageFor(error).text.find("previous"), std::string::npos);
             EXPECT_NE(std::string(error.what()).find(path.string() + ": " + error.reason()),
                       std::string::npos);
         }
@@ -87,7 +90,13 @@ TEST_F(SheetFile, FileSizeLimitKeepsThePreviousSheet) {
     rlimit small = saved;
     small.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_THROW(WriteSheetFile(sheet, std::string(200000, 'x')), SheetWriteError);
+    try {
+        WriteSheetFile(sheet, std::string(200000, 'x'));
+        ADD_FAILURE() << "wrote past the file size limit";
+    } catch (const SheetWriteError& error) {
+        EXPECT_TRUE(error.previousKept());
+        EXPECT_TRUE(MessageFor(error).text.ends_with(". The previous sheet is unchanged."));
+    }
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     ExpectPreviousSheetAlone(folder);

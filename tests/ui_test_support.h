@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,7 @@ class ScriptedDialogs final : public Dialogs {
     std::optional<std::string> Prompt(const std::string& message,
                                       const std::string& title) override {
         log.push_back("prompt|" + message + "|" + title);
+        if (whileShown) whileShown();
         if (answers_.empty()) {
             ADD_FAILURE() << "unexpected prompt: " << message;
             return std::nullopt;
@@ -42,11 +44,13 @@ class ScriptedDialogs final : public Dialogs {
     }
     void Message(const std::string& message, const std::string& title) override {
         log.push_back("message|" + message + "|" + title);
+        if (whileShown) whileShown();
     }
     void Queue(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
     bool AllAnswered() const { return answers_.empty(); }
 
     std::vector<std::string> log;
+    std::function<void()> whileShown;  // runs while each dialog stands over the window
 
   private:
     std::deque<std::optional<std::string>> answers_;

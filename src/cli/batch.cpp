@@ -1,9 +1,11 @@
 #include "cli/batch.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <system_error>
 
 #include "cli/character_json.h"
 #include "generators/age_handedness.h"
@@ -68,51 +70,87 @@ class Destination {
     virtual ~Destination() = default;
     virtual void Put(long long index, const std::string& text) = 0;
     virtual void Finish() {}
+    // What the user has of the batch when it stops after `generated` characters.
+    virtual std::string Kept(long long generated, long long total) const = 0;
 };
+
+std::string SheetsOf(long long done, long long total) {
+    return std::to_string(done) + " of " + std::to_string(total) +
+           (total == 1 ? " sheet" : " sheets");
+}
 
 class StreamDestination final : public Destination {
   public:
     explicit StreamDestination(std::ostream& out) : out_(out) {}
-    void Put(long long /*index*/, const std::string& text) override {
+    void Put(long long index, const std::string& text) override {
+        errno = 0;
         out_.write(text.data(), static_cast<std::streamsize>(text.size()));
         Check();
+        put_ = index;
     }
     void Finish() override {
+        errno = 0;
         out_.flush();
         Check();
     }
+    std::string Kept(long long /*generated*/, long long total) const override {
+        return SheetsOf(put_, total) + " went to standard output";
+    }
 
   private:
+    // The stream keeps no reason of its own; the system's is still in errno.
     void Check() {
-        if (!out_) throw SheetWriteError("standard output", "the stream refused the data");
+        if (out_) return;
+        throw SheetWriteError("standard output", errno != 0 ? std::generic_category().message(errno)
+                                                            : "the stream refused the data");
     }
     std::ostream& out_;
+    long long put_ = 0;
 };
 
 class FileDestination final : public Destination {
   public:
-    explicit FileDestination(const fs::path& path) : file_(path) {}
+    explicit FileDestination(const fs::path& path) : file_(Tidied(path)), path_(path) {}
     void Put(long long /*index*/, const std::string& text) override { file_.Write(text); }
     void Finish() override { file_.Commit(); }
+    std::string Kept(long long /*generated*/, long long /*total*/) const override {
+        return "nothing was written to " + path_.string();
+    }
 
   private:
+    static const fs::path& Tidied(const fs::path& path) {
+        RemoveAbandonedTemporaries(path.has_parent_path() ? path.parent_path() : ".");
+        return path;
+    }
     ReplacingFile file_;
+    fs::path path_;
 };
 
 // One sheet file per character, DIR/char-<i>.txt with i zero-padded to the width of count.
+// The files reach the disk together when the batch ends: one sync instead of one a file.
 class FolderDestination final : public Destination {
   public:
     FolderDestination(fs::path folder, long long count)
-        : folder_(std::move(folder)), width_(std::to_string(count).size()) {}
+        : folder_(std::move(folder)), width_(std::to_string(count).size()) {
+        RemoveAbandonedTemporaries(folder_);
+    }
+    ~FolderDestination() override {
+        if (written_ > 0) SyncFileSystemOf(folder_);
+    }
     void Put(long long index, const std::string& text) override {
         std::string number = std::to_string(index);
         number.insert(0, width_ - number.size(), '0');
-        WriteSheetFile(folder_ / ("char-" + number + ".txt"), text);
+        WriteSheetFile(folder_ / ("char-" + number + ".txt"), text, Durability::Deferred);
+        ++written_;
+    }
+    std::string Kept(long long /*generated*/, long long total) const override {
+        return SheetsOf(written_, total) + " written to " + folder_.string();
     }
 
   private:
     fs::path folder_;
     std::size_t width_;
+    long long written_ = 0;
 };
 
 std::unique_ptr<Destination> ChooseDestination(const CliOptions& options, std::ostream& out) {
@@ -154,17 +192,23 @@ class Progress {
 
 }  // namespace
 
-int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err, bool showProgress) {
+int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
+             const BatchEnvironment& environment) {
     std::unique_ptr<Dice> dice;
     if (options.seed) {
         dice = std::make_unique<SeededDice>(*options.seed);
     } else {
         dice = std::make_unique<ClockDice>();
     }
+    const auto stopSignal = [&environment] {
+        return environment.stopSignal != nullptr ? static_cast<int>(*environment.stopSignal) : 0;
+    };
+    std::unique_ptr<Destination> destination;
+    long long generated = 0;
     try {
-        const std::unique_ptr<Destination> destination = ChooseDestination(options, out);
-        Progress progress(err, options.count, showProgress && options.count >= 1000);
-        for (long long index = 1; index <= options.count; ++index) {
+        destination = ChooseDestination(options, out);
+        Progress progress(err, options.count, environment.showProgress && options.count >= 1000);
+        for (long long index = 1; index <= options.count && stopSignal() == 0; ++index) {
             CharacterRecord record = StartupRecord(*dice);
             for (const auto& [field, text] : options.presets) record.Write(field, text);
 
@@ -184,12 +228,27 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err, bo
             } else {
                 destination->Put(index, sink.sheet().text);
             }
+            generated = index;
             progress.Done(index);
+        }
+        if (const int signal = stopSignal(); signal != 0) {
+            err << "\ndossier-cli: stopped by signal " << signal << ": "
+                << destination->Kept(generated, options.count) << '\n';
+            return 128 + signal;
         }
         destination->Finish();
     } catch (const SheetWriteError& error) {
-        err << "dossier-cli: cannot write " << error.path().string() << ": " << error.reason()
-            << '\n';
+        err << "dossier-cli: cannot write " << error.path().string() << ": " << error.reason();
+        if (const int signal = stopSignal(); signal != 0) {
+            err << "\ndossier-cli: stopped by signal " << signal;
+            if (destination) err << ": " << destination->Kept(generated, options.count);
+            err << '\n';
+            return 128 + signal;
+        }
+        if (destination && options.count > 1) {
+            err << " (" << destination->Kept(generated, options.count) << ")";
+        }
+        err << '\n';
         return 1;
     }
     return 0;

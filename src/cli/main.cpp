@@ -1,3 +1,4 @@
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 
@@ -12,11 +13,39 @@
 #include <unistd.h>
 #endif
 
+namespace {
+
+// The one thing a signal handler may do: note which signal asked the batch to stop.
+volatile std::sig_atomic_t stopSignal = 0;
+
+void NoteStopSignal(int signal) {
+    stopSignal = signal;
+}
+
+// Interrupting, terminating or hanging up ends the batch between two characters, so the
+// file being written is thrown away whole. Without SA_RESTART a write or open that waits
+// (a pipe with no reader) is interrupted too.
+void StopBatchOnSignals() {
+#ifdef _WIN32
+    std::signal(SIGINT, NoteStopSignal);
+    std::signal(SIGTERM, NoteStopSignal);
+#else
+    struct sigaction action {};
+    action.sa_handler = NoteStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+#endif
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const dossier::cli::ParseOutcome parsed =
         dossier::cli::ParseCommandLine(argc, argv, std::cout, std::cerr);
     if (!parsed.options) return parsed.exitCode;
+    StopBatchOnSignals();
     return dossier::cli::RunBatch(*parsed.options, std::cout, std::cerr,
-                                  isatty(STDERR_FILENO) != 0);
+                                  {isatty(STDERR_FILENO) != 0, &stopSignal});
 }

@@ -14,11 +14,13 @@ void CharacterRecord::Write(Field field, std::string text) {
     std::string& slot = texts_[Index(field)];
     if (field != Field::txtAge) {
         slot = std::move(text);
+        if (listener_ != nullptr) listener_->FieldWritten(field);
         return;
     }
     // The age hook fires on a change of text, as the window's change event does.
     if (slot == text) return;
     slot = std::move(text);
+    if (listener_ != nullptr) listener_->FieldWritten(field);
     if (ageHook_ != nullptr) ageHook_(*this);
 }
 

@@ -27,6 +27,16 @@ class CharacterRecord;
 // Runs on every change of the age text; the generators install RollAge here.
 using AgeHook = void (*)(CharacterRecord&);
 
+// Told of every field written, as the write is made: a front end shows each step of a
+// generation as it happens, also while a prompt or message stands over it.
+class RecordListener {
+  public:
+    virtual void FieldWritten(Field field) = 0;
+
+  protected:
+    ~RecordListener() = default;
+};
+
 // The one character: every field as the window shows it, the working values, and the
 // dice that every rule rolls. Front ends fill it; generators read and write it.
 class CharacterRecord {
@@ -40,6 +50,8 @@ class CharacterRecord {
     // it again; they find a number there and stop, so the nesting ends by itself.
     void Write(Field field, std::string text);
 
+    void SetListener(RecordListener* listener) { listener_ = listener; }
+
     int DieRoll(std::int16_t sides) { return dice_->DieRoll(sides); }
     // Rolls and keeps the result as the last roll, as the characteristic generators do.
     int RollAndKeep(std::int16_t sides);
@@ -50,6 +62,7 @@ class CharacterRecord {
     std::array<std::string, kFieldCount> texts_;
     Dice* dice_;
     AgeHook ageHook_;
+    RecordListener* listener_ = nullptr;
 };
 
 }  // namespace dossier

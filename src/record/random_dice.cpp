@@ -1,7 +1,13 @@
 #include "record/random_dice.h"
 
 #include <chrono>
+#include <random>
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
 #ifdef __linux__
 #include <time.h>
 #endif
@@ -32,6 +38,28 @@ std::uint64_t SystemClockTicks() {
 #endif
 }
 
+// A state no other process starts from: the system's entropy, then the process id and a
+// fine clock in case the entropy source is a fixed sequence (as it may be on some MinGW
+// builds). The clock mixed in before every roll cannot do this alone: processes started
+// within one of its coarse ticks would roll alike.
+std::uint64_t OwnStartingState() {
+    std::uint64_t state = 0;
+    try {
+        std::random_device entropy;
+        state = (std::uint64_t{entropy()} << 32) ^ entropy();
+    } catch (const std::exception&) {
+        // No entropy source: the process id and the clock below still tell runs apart.
+    }
+#ifdef _WIN32
+    state ^= static_cast<std::uint64_t>(_getpid()) << 40;
+#else
+    state ^= static_cast<std::uint64_t>(getpid()) << 40;
+#endif
+    state ^= static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    return SplitMix64(state);
+}
+
 }  // namespace
 
 float GeneratorDice::Draw() {
@@ -47,7 +75,7 @@ int GeneratorDice::DieRoll(std::int16_t sides) {
 
 ClockDice::ClockDice() : ClockDice(SystemClockTicks) {}
 
-ClockDice::ClockDice(Clock clock) : GeneratorDice(0), clock_(std::move(clock)) {}
+ClockDice::ClockDice(Clock clock) : GeneratorDice(OwnStartingState()), clock_(std::move(clock)) {}
 
 void ClockDice::BeforeDraw() {
     Mix(clock_());

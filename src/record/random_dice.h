@@ -28,7 +28,8 @@ class GeneratorDice : public Dice {
 
 // Re-seeds from the clock before every roll, as a desk of real dice would: no run repeats
 // another. Rolls within one clock tick stay independent because the clock is mixed into
-// the running state rather than replacing it.
+// the running state rather than replacing it, and each instance starts from its own state,
+// so processes started together roll differently too.
 class ClockDice final : public GeneratorDice {
   public:
     using Clock = std::function<std::uint64_t()>;

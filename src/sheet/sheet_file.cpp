@@ -5,15 +5,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #ifdef _WIN32
 #include <io.h>
 #include <process.h>
 #include <windows.h>
 #else
-#include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <unistd.h>
 #endif
 
@@ -21,31 +25,94 @@ namespace dossier {
 
 namespace fs = std::filesystem;
 
-SheetWriteError::SheetWriteError(fs::path path, std::string reason)
+SheetWriteError::SheetWriteError(fs::path path, std::string reason, bool previousKept)
     : std::runtime_error("cannot write " + path.string() + ": " + reason),
       path_(std::move(path)),
-      reason_(std::move(reason)) {}
+      reason_(std::move(reason)),
+      previousKept_(previousKept) {}
 
 namespace {
 
 // Writes are gathered up to this size before they reach the system.
 constexpr std::size_t kBufferSize = 1 << 16;
+constexpr const char* kTemporarySuffix = ".tmp";
 
 std::string SystemReason(int error) {
     return std::generic_category().message(error);
 }
 
+int ProcessId() {
+#ifdef _WIN32
+    return _getpid();
+#else
+    return static_cast<int>(getpid());
+#endif
+}
+
+// .<name>.<process>.<counter>.<attempt>.tmp: the process id lets a later run tell a
+// temporary file whose writer is gone from one still being written.
 fs::path TemporaryNameBeside(const fs::path& target, unsigned attempt) {
     static std::atomic<unsigned> counter{0};
     fs::path name = target;
-    name.replace_filename("." + target.filename().string() + "." + std::to_string(getpid()) + "." +
-                          std::to_string(counter++) + "." + std::to_string(attempt) + ".tmp");
+    name.replace_filename("." + target.filename().string() + "." + std::to_string(ProcessId()) +
+                          "." + std::to_string(counter++) + "." + std::to_string(attempt) +
+                          kTemporarySuffix);
     return name;
+}
+
+// The writer's process id when the name is one of our temporary files.
+std::optional<long> WriterOfTemporary(const std::string& name) {
+    if (name.size() < 12 || name[0] != '.' || !name.ends_with(kTemporarySuffix)) return {};
+    // Counted from the end: .<attempt>.tmp, .<counter>, .<process>.
+    std::string_view rest(name);
+    rest.remove_suffix(std::strlen(kTemporarySuffix));
+    std::string_view numbers[3];
+    for (std::string_view& number : numbers) {
+        const std::size_t dot = rest.rfind('.');
+        if (dot == std::string_view::npos || dot == 0) return {};
+        number = rest.substr(dot + 1);
+        rest = rest.substr(0, dot);
+        if (number.empty() || number.size() > 10 ||
+            number.find_first_not_of("0123456789") != std::string_view::npos)
+            return {};
+    }
+    return std::stol(std::string(numbers[2]));
+}
+
+bool ProcessIsRunning(long id) {
+#ifdef _WIN32
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+    if (process == nullptr) return GetLastError() == ERROR_ACCESS_DENIED;
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+#else
+    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
+#endif
+}
+
+// Follows a chain of symbolic links to the file it names, which need not exist yet.
+fs::path FollowLinks(fs::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+        const fs::path link = fs::read_symlink(path, error);
+        if (error) return path;
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    throw std::system_error(ELOOP, std::generic_category());
+}
+
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
 #ifdef _WIN32
 int OpenExclusive(const fs::path& path) {
     return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+int OpenExisting(const fs::path& path) {
+    return _wopen(path.c_str(), _O_WRONLY | _O_BINARY);
 }
 int WriteSome(int fd, const char* data, std::size_t size) {
     return _write(fd, data, static_cast<unsigned>(size));
@@ -53,16 +120,32 @@ int WriteSome(int fd, const char* data, std::size_t size) {
 int CloseFile(int fd) {
     return _close(fd);
 }
-bool ReplaceTarget(const fs::path& from, const fs::path& to, int& error) {
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
-    }
-    error = EACCES;
-    return false;
+int SyncFile(int fd) {
+    return _commit(fd);
 }
+// MoveFileExW speaks in Windows error codes; the nearest errno keeps one kind of message.
+int ReplaceTarget(const fs::path& from, const fs::path& to) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return 0;
+    switch (GetLastError()) {
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_FILE_NOT_FOUND:
+            return ENOENT;
+        case ERROR_DISK_FULL:
+            return ENOSPC;
+        case ERROR_WRITE_PROTECT:
+            return EROFS;
+        default:
+            return EACCES;
+    }
+}
+void SyncFolder(const fs::path& /*folder*/) {}  // MOVEFILE_WRITE_THROUGH did it
 #else
 int OpenExclusive(const fs::path& path) {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+int OpenExisting(const fs::path& path) {
+    return ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
 }
 ssize_t WriteSome(int fd, const char* data, std::size_t size) {
     return ::write(fd, data, size);
@@ -70,29 +153,88 @@ ssize_t WriteSome(int fd, const char* data, std::size_t size) {
 int CloseFile(int fd) {
     return ::close(fd);
 }
-bool ReplaceTarget(const fs::path& from, const fs::path& to, int& error) {
-    if (::rename(from.c_str(), to.c_str()) == 0) return true;
-    error = errno;
-    return false;
+int SyncFile(int fd) {
+    return ::fsync(fd);
+}
+int ReplaceTarget(const fs::path& from, const fs::path& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+// A rename is durable once the folder that holds the name is.
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+#endif
+
+#ifdef O_TMPFILE
+// An unnamed file is named through /proc; without /proc mounted it could never be named.
+bool CanNameUnnamedFiles() {
+    static const bool available = ::access("/proc/self/fd", X_OK) == 0;
+    return available;
 }
 #endif
 
 }  // namespace
 
-ReplacingFile::ReplacingFile(fs::path target) : target_(std::move(target)) {
+ReplacingFile::ReplacingFile(fs::path target, Durability durability)
+    : target_(std::move(target)), durability_(durability) {
     if (target_.empty() || !target_.has_filename()) {
         throw SheetWriteError(target_, "the path names no file");
     }
+    try {
+        destination_ = FollowLinks(target_);
+    } catch (const std::system_error& error) {
+        throw SheetWriteError(target_, SystemReason(error.code().value()));
+    }
+    int keptMode = -1;
+    std::error_code statusError;
+    const fs::file_status existing = fs::status(destination_, statusError);
+    if (existing.type() == fs::file_type::directory) {
+        throw SheetWriteError(target_, SystemReason(EISDIR));
+    }
+    if (fs::exists(existing) && existing.type() != fs::file_type::regular) {
+        // A device or a pipe: it is what the user named, so it gets the bytes itself.
+        direct_ = true;
+        fd_ = OpenExisting(destination_);
+        if (fd_ < 0) throw SheetWriteError(target_, SystemReason(errno));
+        buffer_.reserve(kBufferSize);
+        return;
+    }
+    if (fs::exists(existing)) {
+        previousKept_ = true;
+        keptMode = static_cast<int>(existing.permissions() & fs::perms::mask);
+    }
+    OpenReplacement(keptMode);
+    buffer_.reserve(kBufferSize);
+}
+
+void ReplacingFile::OpenReplacement(int keptMode) {
+#ifdef O_TMPFILE
+    if (CanNameUnnamedFiles()) {
+        fd_ = ::open(FolderOf(destination_).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd_ >= 0) {
+            unnamed_ = true;
+        } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+            throw SheetWriteError(target_, SystemReason(errno), previousKept_);
+        }
+    }
+#endif
     for (unsigned attempt = 0; fd_ < 0; ++attempt) {
-        temporary_ = TemporaryNameBeside(target_, attempt);
+        temporary_ = TemporaryNameBeside(destination_, attempt);
         fd_ = OpenExclusive(temporary_);
         if (fd_ < 0 && (errno != EEXIST || attempt > 100)) {
             const int error = errno;
             temporary_.clear();
-            throw SheetWriteError(target_, SystemReason(error));
+            throw SheetWriteError(target_, SystemReason(error), previousKept_);
         }
     }
-    buffer_.reserve(kBufferSize);
+#ifndef _WIN32
+    if (keptMode >= 0 && ::fchmod(fd_, static_cast<mode_t>(keptMode)) != 0) Fail(errno);
+#else
+    (void)keptMode;
+#endif
 }
 
 ReplacingFile::~ReplacingFile() {
@@ -103,10 +245,17 @@ ReplacingFile::~ReplacingFile() {
     }
 }
 
+void ReplacingFile::Close() {
+    if (fd_ < 0) return;
+    const int closed = CloseFile(fd_);
+    fd_ = -1;
+    if (closed != 0) Fail(errno);
+}
+
 void ReplacingFile::Fail(int error) {
     if (fd_ >= 0) CloseFile(fd_);
     fd_ = -1;
-    throw SheetWriteError(target_, SystemReason(error));
+    throw SheetWriteError(target_, SystemReason(error), previousKept_);
 }
 
 void ReplacingFile::Write(std::string_view bytes) {
@@ -128,25 +277,78 @@ void ReplacingFile::Flush() {
 }
 
 void ReplacingFile::Commit() {
-    if (fd_ < 0) throw SheetWriteError(target_, "the file was already closed");
+    if (fd_ < 0) throw SheetWriteError(target_, "the file was already closed", previousKept_);
     Flush();
-    const int closed = CloseFile(fd_);
-    fd_ = -1;
-    if (closed != 0) throw SheetWriteError(target_, SystemReason(errno));
-    int error = 0;
-    if (!ReplaceTarget(temporary_, target_, error))
-        throw SheetWriteError(target_, SystemReason(error));
-    temporary_.clear();
+    if (direct_) {
+        Close();
+        return;
+    }
+    // The bytes reach the disk before the name does: a crash leaves the old file or the new.
+    if (durability_ == Durability::Immediate && SyncFile(fd_) != 0) Fail(errno);
+#ifdef O_TMPFILE
+    if (unnamed_) {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+        const bool named = !previousKept_ && ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD,
+                                                      destination_.c_str(), AT_SYMLINK_FOLLOW) == 0;
+        if (!named) {
+            if (!previousKept_ && errno != EEXIST) Fail(errno);
+            // A name of its own first: a link never replaces a file, a rename does.
+            for (unsigned attempt = 0; temporary_.empty(); ++attempt) {
+                temporary_ = TemporaryNameBeside(destination_, attempt);
+                if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary_.c_str(),
+                             AT_SYMLINK_FOLLOW) == 0)
+                    break;
+                const int error = errno;
+                temporary_.clear();
+                if (error != EEXIST || attempt > 100) Fail(error);
+            }
+        }
+    }
+#endif
+    Close();
+    if (!temporary_.empty()) {
+        if (const int error = ReplaceTarget(temporary_, destination_); error != 0)
+            throw SheetWriteError(target_, SystemReason(error), previousKept_);
+        temporary_.clear();
+    }
+    if (durability_ == Durability::Immediate) SyncFolder(FolderOf(destination_));
 }
 
-void WriteSheetFile(const fs::path& path, std::string_view utf8Text) {
-    ReplacingFile file(path);
+void WriteSheetFile(const fs::path& path, std::string_view utf8Text, Durability durability) {
+    ReplacingFile file(path, durability);
 #ifdef _WIN32
     file.Write(ToSheetEncoding(utf8Text));
 #else
     file.Write(utf8Text);  // UTF-8 is the sheet encoding here
 #endif
     file.Commit();
+}
+
+void SyncFileSystemOf(const fs::path& folder) {
+#ifdef __linux__
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::syncfs(fd);
+    ::close(fd);
+#elif defined(_WIN32)
+    (void)folder;          // each rename was written through
+#else
+    (void)folder;
+    ::sync();
+#endif
+}
+
+int RemoveAbandonedTemporaries(const fs::path& folder) {
+    int removed = 0;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::optional<long> writer = WriterOfTemporary(entry->path().filename().string());
+        if (!writer || *writer == ProcessId() || ProcessIsRunning(*writer)) continue;
+        std::error_code ignored;
+        if (entry->is_regular_file(ignored) && fs::remove(entry->path(), ignored)) ++removed;
+    }
+    return removed;
 }
 
 fs::path DefaultSheetPath() {

@@ -7,26 +7,38 @@
 
 namespace dossier {
 
-// The sheet could not be written; the previous sheet at that path is untouched.
+// The sheet could not be written. A plain file that stood at the path before is untouched;
+// previousKept says whether there was one.
 class SheetWriteError : public std::runtime_error {
   public:
-    SheetWriteError(std::filesystem::path path, std::string reason);
+    SheetWriteError(std::filesystem::path path, std::string reason, bool previousKept = false);
 
     const std::filesystem::path& path() const { return path_; }
     const std::string& reason() const { return reason_; }
+    bool previousKept() const { return previousKept_; }
 
   private:
     std::filesystem::path path_;
     std::string reason_;
+    bool previousKept_;
 };
 
-// A file that replaces its target whole: the bytes go to a temporary file beside the
-// target, renamed over it only by Commit, so a failure never leaves a half-written file
-// and the previous one stays as it was. Throws SheetWriteError.
+// When a replaced file reaches the disk. Immediate: before Commit returns, so a crash
+// never leaves an empty file in place of the old one. Deferred: the caller syncs once
+// for many files with SyncFileSystemOf.
+enum class Durability { Immediate, Deferred };
+
+// A file that replaces its target whole. The bytes go to an unnamed file in the target's
+// folder where the system allows it (a hidden temporary file elsewhere) and take the
+// target's name only in Commit, so an interrupted or failed write leaves nothing behind
+// and the previous file as it was. A symbolic link is followed and kept; the permission
+// bits of the file replaced are kept; a device or pipe is written into directly.
+// Throws SheetWriteError.
 class ReplacingFile {
   public:
-    explicit ReplacingFile(std::filesystem::path target);
-    ~ReplacingFile();  // without Commit, the temporary file is removed
+    explicit ReplacingFile(std::filesystem::path target,
+                           Durability durability = Durability::Immediate);
+    ~ReplacingFile();  // without Commit, the new bytes are thrown away
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
@@ -34,17 +46,32 @@ class ReplacingFile {
     void Commit();
 
   private:
+    void OpenReplacement(int keptMode);
     void Flush();
+    void Close();
     [[noreturn]] void Fail(int error);
 
-    std::filesystem::path target_;
-    std::filesystem::path temporary_;
+    std::filesystem::path target_;       // as the caller named it, for messages
+    std::filesystem::path destination_;  // the file that gets the bytes, links followed
+    std::filesystem::path temporary_;    // a named temporary file, when one is used
     std::string buffer_;
+    Durability durability_;
     int fd_ = -1;
+    bool direct_ = false;   // a device or pipe, written into as it is
+    bool unnamed_ = false;  // an unnamed file, named in Commit
+    bool previousKept_ = false;
 };
 
 // Replaces the sheet file whole, with the UTF-8 text in the platform's sheet encoding.
-void WriteSheetFile(const std::filesystem::path& path, std::string_view utf8Text);
+void WriteSheetFile(const std::filesystem::path& path, std::string_view utf8Text,
+                    Durability durability = Durability::Immediate);
+
+// Makes everything written with Durability::Deferred under the folder reach the disk.
+void SyncFileSystemOf(const std::filesystem::path& folder);
+
+// Removes the hidden temporary files that writers which are gone left in the folder (a
+// killed process on a file system without unnamed files). Returns how many it removed.
+int RemoveAbandonedTemporaries(const std::filesystem::path& folder);
 
 // Where the sheet goes when a front end is not told otherwise: c:\char.txt on Windows,
 // char.txt in the home folder elsewhere.

@@ -5,6 +5,10 @@
 namespace dossier {
 
 void SheetFileSink::Deliver(const CharacterRecord& /*record*/, CharacterSheet sheet) {
+    if (!tidied_) {
+        tidied_ = true;
+        RemoveAbandonedTemporaries(path_.has_parent_path() ? path_.parent_path() : ".");
+    }
     WriteSheetFile(path_, sheet.text);
 }
 

@@ -25,6 +25,7 @@ class SheetFileSink final : public SheetSink {
 
   private:
     std::filesystem::path path_;
+    bool tidied_ = false;  // temporary files abandoned by earlier runs removed
 };
 
 }  // namespace dossier

@@ -129,7 +129,8 @@ UserMessage MessageFor(const FieldValueError& error) {
 
 UserMessage MessageFor(const SheetWriteError& error) {
     return {"The character sheet could not be written to " + error.path().string() + ": " +
-                error.reason() + ". The previous sheet is unchanged.",
+                error.reason() +
+                (error.previousKept() ? ". The previous sheet is unchanged." : "."),
             "Sheet Not Written"};
 }
 

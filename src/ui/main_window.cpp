@@ -22,6 +22,7 @@
 #include "ui/about_box.h"
 #include "ui/desktop_sheet_viewer.h"
 #include "ui/field_validation.h"
+#include "ui/fitting_line_edit.h"
 #include "ui/qt_dialogs.h"
 #include "ui/wrapping_button.h"
 
@@ -77,7 +78,7 @@ QComboBox* MakeCombo(QWidget* parent, Field field, const QStringList& entries) {
 }
 
 QLineEdit* MakeText(QWidget* parent, Field field, bool computed) {
-    auto* text = new QLineEdit(parent);
+    auto* text = new FittingLineEdit(parent);
     text->setObjectName(Q(FieldName(field)));
     text->setReadOnly(computed);
     return text;
@@ -136,6 +137,7 @@ MainWindow::MainWindow(WindowServices services) : QMainWindow(nullptr) {
 
     record_->working.sexFixed = 0;  // Form_Load
     Refresh();
+    record_->SetListener(this);
     // One filter for the whole application: focus changes and clicks must be seen before
     // they reach the widget that takes the focus.
     qApp->installEventFilter(this);
@@ -433,7 +435,13 @@ void MainWindow::Bind(Field field, QWidget* control) {
     controls_[Index(field)] = control;
     if (auto* combo = qobject_cast<QComboBox*>(control)) {
         connect(combo, &QComboBox::editTextChanged, this,
-                [this, field](const QString& text) { OnEdited(field, text); });
+                [this, field, combo](const QString& text) {
+                    // Narrow lists cut long texts; the whole text is a hover or a screen reader
+                    // away.
+                    combo->setToolTip(text.trimmed().isEmpty() ? QString() : text);
+                    combo->setAccessibleDescription(text);
+                    OnEdited(field, text);
+                });
     } else if (auto* text = qobject_cast<QLineEdit*>(control)) {
         connect(text, &QLineEdit::textChanged, this,
                 [this, field](const QString& value) { OnEdited(field, value); });
@@ -443,30 +451,32 @@ void MainWindow::Bind(Field field, QWidget* control) {
 void MainWindow::OnEdited(Field field, const QString& text) {
     if (refreshing_) return;
     record_->Write(field, text.toStdString());
-    // The age hook may have rolled an age into the field just typed.
-    if (field == Field::txtAge) Refresh();
+}
+
+void MainWindow::FieldWritten(Field field) {
+    ShowField(field);
+}
+
+void MainWindow::ShowField(Field field) {
+    QWidget* control = controls_[Index(field)];
+    QLineEdit* line = qobject_cast<QLineEdit*>(control);
+    if (auto* combo = qobject_cast<QComboBox*>(control)) line = combo->lineEdit();
+    const QString text = QString::fromStdString(record_->Text(field));
+    if (line == nullptr || line->text() == text) return;
+    const bool wasRefreshing = refreshing_;
+    refreshing_ = true;
+    line->setText(text);
+    // Show a long text from its start, as it reads, unless the user is typing in it.
+    if (!line->hasFocus()) line->setCursorPosition(0);
+    refreshing_ = wasRefreshing;
 }
 
 void MainWindow::Refresh() {
-    refreshing_ = true;
-    for (const FieldInfo& info : AllFields()) {
-        QWidget* control = controls_[Index(info.field)];
-        const QString text = QString::fromStdString(record_->Text(info.field));
-        QLineEdit* line = qobject_cast<QLineEdit*>(control);
-        if (auto* combo = qobject_cast<QComboBox*>(control)) line = combo->lineEdit();
-        if (line == nullptr || line->text() == text) continue;
-        line->setText(text);
-        control->setToolTip(text.trimmed().isEmpty() ? QString()
-                                                     : text);  // narrow boxes cut long texts
-        // Show a long text from its start, as it reads, unless the user is typing in it.
-        if (!line->hasFocus()) line->setCursorPosition(0);
-    }
-    refreshing_ = false;
+    for (const FieldInfo& info : AllFields()) ShowField(info.field);
 }
 
 void MainWindow::Press(Outcome (GenerationModes::*press)()) {
     const Outcome outcome = ((*modes_).*press)();
-    Refresh();
     if (outcome == Outcome::ExitRequested) Exit();
 }
 
@@ -504,12 +514,13 @@ bool MainWindow::CheckLeaving(Field field) {
                                               : txtLevel_LostFocus(*record_, *dialogs_);
     checking_ = false;
     if (valid) return true;
-    Refresh();
     QWidget* control = controls_[Index(field)];
     // Focus is still moving when a check runs; take it back once the move is over. The
     // field that loses the focus to this is not checked: the user did not leave it.
+    // The closed message box may leave no window active; the focus only shows in an active one.
     QTimer::singleShot(0, control, [this, control] {
         returningFocus_ = true;
+        activateWindow();
         control->setFocus(Qt::OtherFocusReason);
         returningFocus_ = false;
     });
@@ -530,7 +541,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             if (widget == controls_[Index(Field::cboWeight)] &&
                 reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
                 cboWeight_LostFocus(*record_);
-                Refresh();
             }
             const std::optional<Field> field = ValidatedFieldOf(widget);
             if (field && widget == controls_[Index(*field)] && !returningFocus_ &&
@@ -556,7 +566,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             // the focus instead; a refused field stays on its page.
             if (qobject_cast<QTabBar*>(widget) == nullptr || widget->window() != this || checking_)
                 break;
-            const std::optional<Field> focused = ValidatedFieldOf(QApplication::focusWidget());
+            // The window's own focus widget: the application's is none while no window is active.
+            const std::optional<Field> focused = ValidatedFieldOf(focusWidget());
             if (focused && !CheckLeaving(*focused)) return true;
             break;
         }

@@ -30,8 +30,9 @@ struct WindowServices {
 };
 
 // frmCharGen: the character record's front end. Every field is a control of the same
-// name; typing writes the record at once and every operation refreshes the controls.
-class MainWindow final : public QMainWindow {
+// name; typing writes the record at once, and every write to the record reaches its
+// control as it is made.
+class MainWindow final : public QMainWindow, private RecordListener {
     Q_OBJECT
 
   public:
@@ -68,6 +69,8 @@ class MainWindow final : public QMainWindow {
     void LayOutPage(QWidget* page);
     void Bind(Field field, QWidget* control);
     void OnEdited(Field field, const QString& text);
+    void FieldWritten(Field field) override;
+    void ShowField(Field field);
     QPushButton* AddButton(QWidget* parent, const char* name, const char* caption,
                            const QRect& twips, std::function<void()> onClick);
     QPushButton* AddModeButton(QWidget* page, const char* name, const char* caption,

@@ -1,0 +1,150 @@
+// dossier-cli as a user runs it: its own process, real paths, real signals.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <thread>
+
+#include "child_process.h"
+#include "test_support.h"
+
+namespace dossier {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ChildProcess;
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+int HiddenFiles(const fs::path& folder) {
+    int hidden = 0;
+    for (const auto& entry : fs::directory_iterator(folder))
+        hidden += entry.path().filename().string().starts_with(".");
+    return hidden;
+}
+
+class CliProcess : public ::testing::Test {
+  protected:
+    void SetUp() override { fs::remove_all(folder), fs::create_directories(folder); }
+    void TearDown() override {
+        umount((folder / "disk").c_str());
+        fs::remove_all(folder);
+    }
+    ChildProcess::Exit Run(std::vector<std::string> args, std::string stdoutPath = {}) {
+        args.insert(args.begin(), DOSSIER_CLI_PATH);
+        return ChildProcess::Run(args, folder.string() + "-run", std::move(stdoutPath));
+    }
+    fs::path folder = testing::UniqueTempPath("cli-process");
+};
+
+TEST_F(CliProcess, RunsStartedTogetherRollTheirOwnCharacters) {
+    std::set<std::string> sheets;
+    for (int i = 0; i < 4; ++i) sheets.insert(Run({"--output", "-"}).out);
+    EXPECT_EQ(sheets.size(), 4U);
+    EXPECT_EQ(Run({"--seed", "5", "--output", "-"}).out, Run({"--seed", "5", "--output", "-"}).out);
+}
+
+TEST_F(CliProcess, ThePathNamedKeepsBeingWhatItIs) {
+    fs::create_directories(folder / "notes");
+    fs::create_symlink("notes/npc.txt", folder / "char.txt");
+    ASSERT_EQ(Run({"--output", (folder / "char.txt").string()}).code, 0);
+    ASSERT_EQ(Run({"--output", (folder / "char.txt").string()}).code, 0) << "a second time";
+    EXPECT_TRUE(fs::is_symlink(folder / "char.txt"));
+    EXPECT_TRUE(ReadAll(folder / "notes" / "npc.txt").starts_with("\"")) << "the link's target";
+
+    const fs::path secret = folder / "secret.txt";
+    std::ofstream(secret) << "old";
+    fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_EQ(Run({"--output", secret.string()}).code, 0);
+    EXPECT_EQ(fs::status(secret).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string fromPipe;
+    std::thread reader([&] { fromPipe = ReadAll(pipe); });
+    const ChildProcess::Exit throughPipe = Run({"--output", pipe.string()});
+    reader.join();
+    EXPECT_EQ(throughPipe.code, 0) << throughPipe.err;
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fromPipe.ends_with("\r\n")) << "the reader got the whole sheet";
+
+    EXPECT_EQ(Run({"--output", "/dev/null"}).code, 0);
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_EQ(HiddenFiles(folder), 0);
+}
+
+TEST_F(CliProcess, AFullDeviceGivesTheSystemsReason) {
+    for (const auto& [args, stdoutPath] :
+         {std::pair<std::vector<std::string>, std::string>{{"--output", "/dev/full"}, ""},
+          {{"--output", "-"}, "/dev/full"},
+          {{"--format", "json"}, "/dev/full"}}) {
+        const ChildProcess::Exit exit = Run(args, stdoutPath);
+        EXPECT_EQ(exit.code, 1) << args[1];
+        EXPECT_NE(exit.err.find("No space left on device"), std::string::npos) << exit.err;
+        EXPECT_TRUE(fs::is_character_file("/dev/full"));
+    }
+}
+
+// Waits until the batch has written some sheets, so a signal lands in the middle of it.
+void WaitForSheets(const fs::path& folder) {
+    for (int i = 0; i < 500 && std::distance(fs::directory_iterator(folder), {}) < 20; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
+
+TEST_F(CliProcess, ASignalStopsTheBatchAndLeavesNothingHalfWritten) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
+        const fs::path npcs = folder / ("npcs-" + std::to_string(signal));
+        fs::create_directories(npcs);
+        ChildProcess batch({DOSSIER_CLI_PATH, "--count", "1000000", "--output", npcs.string()},
+                           folder.string() + "-batch");
+        WaitForSheets(npcs);
+        batch.Signal(signal);
+        const ChildProcess::Exit exit = batch.Wait();
+        EXPECT_EQ(HiddenFiles(npcs), 0) << strsignal(signal);
+        if (signal == SIGKILL) continue;
+        EXPECT_EQ(exit.code, 128 + signal) << strsignal(signal);
+        const std::string written =
+            std::to_string(std::distance(fs::directory_iterator(npcs), {})) +
+            " of 1000000 sheets written to " + npcs.string();
+        EXPECT_NE(exit.err.find(written), std::string::npos) << exit.err;
+    }
+}
+
+TEST_F(CliProcess, TemporaryFilesOfAGoneWriterAreRemovedByTheNextRun) {
+    const pid_t gone = fork();
+    if (gone == 0) _exit(0);
+    waitpid(gone, nullptr, 0);
+    const std::string live = std::to_string(getpid());
+    for (const std::string& name :
+         std::vector<std::string>{".char-1.txt." + std::to_string(gone) + ".0.0.tmp",
+                                  ".char-1.txt." + live + ".3.0.tmp", std::string(".notes.tmp")})
+        std::ofstream(folder / name) << "partial";
+    ASSERT_EQ(Run({"--count", "2", "--output", folder.string()}).code, 0);
+    EXPECT_FALSE(fs::exists(folder / (".char-1.txt." + std::to_string(gone) + ".0.0.tmp")));
+    EXPECT_TRUE(fs::exists(folder / (".char-1.txt." + live + ".3.0.tmp"))) << "its writer runs";
+    EXPECT_TRUE(fs::exists(folder / ".notes.tmp")) << "not one of ours";
+}
+
+TEST_F(CliProcess, AFullDiskInTheMiddleOfABatchSaysHowManySheetsWereWritten) {
+    const fs::path disk = folder / "disk";
+    fs::create_directories(disk);
+    if (mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small disk here (needs root): " << std::strerror(errno);
+    const ChildProcess::Exit exit = Run({"--count", "500", "--output", disk.string()});
+    EXPECT_EQ(exit.code, 1);
+    const std::string written = "(" +
+                                std::to_string(std::distance(fs::directory_iterator(disk), {})) +
+                                " of 500 sheets written to " + disk.string() + ")";
+    EXPECT_NE(exit.err.find("No space left on device " + written), std::string::npos) << exit.err;
+}
+
+}  // namespace
+}  // namespace dossier
