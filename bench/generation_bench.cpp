@@ -119,16 +119,72 @@ void BM_FloorWritesToDevNull(benchmark::State& state) {
 }
 BENCHMARK(BM_FloorWritesToDevNull);
 
-void BM_QuickToFiles(benchmark::State& state) {
+// A batch of sheets into a folder, as dossier-cli --output DIR/ writes it: one new file a
+// sheet, each whole before it takes its name, and one sync of the lot at the end.
+constexpr int kBatch = 1000;
+
+std::string BatchFile(const fs::path& folder, int index) {
+    char name[32];
+    std::snprintf(name, sizeof name, "char-%07d.txt", index);
+    return (folder / name).string();
+}
+
+template <typename WriteBatch>
+void TimeBatches(benchmark::State& state, const char* stem, WriteBatch writeBatch) {
+    const fs::path folder = fs::temp_directory_path() / stem;
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (auto _ : state) {
+        writeBatch(folder);
+        state.PauseTiming();
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove(entry.path());
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * kBatch);
+    fs::remove_all(folder);
+}
+
+void BM_QuickBatchToFolder(benchmark::State& state) {
+    SeededDice dice(1);
+    NoDialogs dialogs;
+    KeepSheet sink;
+    TimeBatches(state, "dossier-bench-batch", [&](const fs::path& folder) {
+        for (int i = 1; i <= kBatch; ++i) {
+            CharacterRecord record = StartupRecord(dice);
+            GenerationModes(record, sink, dialogs).cmdQuikGen_Click();
+            WriteSheetFile(BatchFile(folder, i), sink.text, Durability::Deferred);
+        }
+        SyncFileSystemOf(folder);
+    });
+}
+BENCHMARK(BM_QuickBatchToFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor: the same bytes into the same new files with plain writes, then the same one
+// sync, without which the bytes are not on the disk yet.
+void BM_FloorBatchToFolder(benchmark::State& state) {
+    const std::string& bytes = TypicalCharacter().sheet;
+    TimeBatches(state, "dossier-bench-floor", [&](const fs::path& folder) {
+        for (int i = 1; i <= kBatch; ++i) {
+            std::FILE* file = std::fopen(BatchFile(folder, i).c_str(), "wb");
+            std::fwrite(bytes.data(), 1, bytes.size(), file);
+            std::fclose(file);
+        }
+        SyncFileSystemOf(folder);
+    });
+}
+BENCHMARK(BM_FloorBatchToFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The window's one sheet, replacing the last: it reaches the disk before it takes the name.
+void BM_QuickToSheetFileDurably(benchmark::State& state) {
     const fs::path path = fs::temp_directory_path() / "dossier-bench-char.txt";
     SheetFileSink sink(path);
     GenerateQuick(state, sink, [] {});
     fs::remove(path);
 }
-BENCHMARK(BM_QuickToFiles);
+BENCHMARK(BM_QuickToSheetFileDurably)->UseRealTime();
 
-// The same replacement with nothing but plain writes: a temporary file, then a rename.
-void BM_FloorWritesToFiles(benchmark::State& state) {
+// Its floor: a plain replacement, a temporary file renamed over the sheet, with no sync.
+void BM_FloorReplaceFile(benchmark::State& state) {
     const fs::path path = fs::temp_directory_path() / "dossier-bench-floor.txt";
     const std::string temporary = path.string() + ".tmp";
     const std::string& bytes = TypicalCharacter().sheet;
@@ -141,7 +197,7 @@ void BM_FloorWritesToFiles(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
     fs::remove(path);
 }
-BENCHMARK(BM_FloorWritesToFiles);
+BENCHMARK(BM_FloorReplaceFile)->UseRealTime();
 
 void BM_ClockDiceRolls(benchmark::State& state) {
     const int rolls = TypicalCharacter().rolls;
