@@ -2,9 +2,10 @@
 # Installs the Debian packages the build needs, and only those that are missing.
 set -euo pipefail
 
+# file: CPack's shlibdeps reads the binaries' dependencies with it (make package).
 packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libcli11-dev nlohmann-json3-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-          clang libclang-rt-14-dev dpkg-dev)
+          clang libclang-rt-14-dev dpkg-dev file)
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
     echo "bootstrap: this is not a Debian system; install these packages (or their equivalents) by hand:" >&2
@@ -23,10 +24,10 @@ echo "bootstrap: installing ${missing[*]}" >&2
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
     if command -v sudo >/dev/null 2>&1; then sudo="sudo"; else
-        echo "bootstrap: not root and no sudo; please install: ${missing[*]}" >&2
+        echo "bootstrap: not root and no sudo; please install as root: apt-get install ${missing[*]}" >&2
         exit 1
     fi
 fi
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# sudo resets the environment, so the front end is set on apt's own command line.
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
