@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,10 +29,18 @@ class ChildProcess {
     };
 
     // stdoutPath: where standard output goes; empty for a file of the child's own.
+    // stderrOnTerminal: standard error is a pseudo-terminal, read back as err.
     ChildProcess(const std::vector<std::string>& args, const std::filesystem::path& scratch,
-                 std::string stdoutPath = {}, const std::vector<std::string>& envChanges = {})
+                 std::string stdoutPath = {}, const std::vector<std::string>& envChanges = {},
+                 bool stderrOnTerminal = false)
         : outPath_(stdoutPath.empty() ? (scratch.string() + ".out") : std::move(stdoutPath)),
           errPath_(scratch.string() + ".err") {
+        if (stderrOnTerminal) {
+            terminal_ = posix_openpt(O_RDWR | O_NOCTTY);
+            grantpt(terminal_);
+            unlockpt(terminal_);
+            errPath_ = ptsname(terminal_);
+        }
         std::vector<char*> argv;
         for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
@@ -64,7 +73,11 @@ class ChildProcess {
     }
     ~ChildProcess() {
         if (pid_ > 0) Signal(SIGKILL), Wait();
-        std::filesystem::remove(errPath_);
+        if (terminal_ >= 0) {
+            ::close(terminal_);
+        } else {
+            std::filesystem::remove(errPath_);
+        }
         if (outPath_.ends_with(".out")) std::filesystem::remove(outPath_);
     }
 
@@ -79,7 +92,7 @@ class ChildProcess {
         }
         pid_ = -1;
         exit.out = Read(outPath_);
-        exit.err = Read(errPath_);
+        exit.err = terminal_ >= 0 ? ReadTerminal() : Read(errPath_);
         return exit;
     }
 
@@ -89,6 +102,16 @@ class ChildProcess {
     }
 
   private:
+    // What the child wrote to the terminal; the line discipline made each \n a \r\n.
+    std::string ReadTerminal() const {
+        fcntl(terminal_, F_SETFL, O_NONBLOCK);
+        std::string text;
+        char chunk[4096];
+        for (ssize_t got; (got = ::read(terminal_, chunk, sizeof chunk)) > 0;)
+            text.append(chunk, got);
+        for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+        return text;
+    }
     static std::string Read(const std::string& path) {
         if (path.starts_with("/dev/")) return {};
         std::ifstream in(path, std::ios::binary);
@@ -98,6 +121,7 @@ class ChildProcess {
     std::string outPath_;
     std::string errPath_;
     pid_t pid_ = -1;
+    int terminal_ = -1;
 };
 
 }  // namespace dossier::testing

@@ -103,7 +103,7 @@ TEST_F(CliProcess, ASignalStopsTheBatchAndLeavesNothingHalfWritten) {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
         const fs::path npcs = folder / ("npcs-" + std::to_string(signal));
         fs::create_directories(npcs);
-        ChildProcess batch({DOSSIER_CLI_PATH, "--count", "1000000", "--output", npcs.string()},
+        ChildProcess batch({DOSSIER_CLI_PATH, "--count", "999999", "--output", npcs.string()},
                            folder.string() + "-batch");
         WaitForSheets(npcs);
         batch.Signal(signal);
@@ -113,7 +113,7 @@ TEST_F(CliProcess, ASignalStopsTheBatchAndLeavesNothingHalfWritten) {
         EXPECT_EQ(exit.code, 128 + signal) << strsignal(signal);
         const std::string written =
             std::to_string(std::distance(fs::directory_iterator(npcs), {})) +
-            " of 1000000 sheets written to " + npcs.string();
+            " of 999999 sheets written to " + npcs.string();
         EXPECT_NE(exit.err.find(written), std::string::npos) << exit.err;
     }
 }
@@ -144,6 +144,92 @@ TEST_F(CliProcess, AFullDiskInTheMiddleOfABatchSaysHowManySheetsWereWritten) {
                                 std::to_string(std::distance(fs::directory_iterator(disk), {})) +
                                 " of 500 sheets written to " + disk.string() + ")";
     EXPECT_NE(exit.err.find("No space left on device " + written), std::string::npos) << exit.err;
+}
+
+}  // namespace
+}  // namespace dossier
+
+namespace dossier {
+namespace {
+
+TEST_F(CliProcess, SaysOnceWhichPresetsTheModeRollsAfresh) {
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"--sex", "f", "--race", "Black", "--age", "60", "--count", "3"},
+         "dossier-cli: mode quick rolls --sex, --race and --age afresh; --mode my-characteristics, "
+         "--mode my-traits and --mode traits keep them\n"},
+        {{"--mode", "my-characteristics", "--ps", "40"},
+         "dossier-cli: mode my-characteristics rolls --ps afresh; --mode my-traits keeps it\n"},
+        {{"--mode", "sex", "--sex", "m", "--level", "7"},
+         "dossier-cli: mode sex rolls --level afresh; --mode sex-level, --mode my-characteristics, "
+         "--mode my-traits and --mode traits keep it\n"},
+        {{"--mode", "my-characteristics", "--sex", "f", "--age", "30", "--level", "7"}, ""},
+        {{"--mode", "sex-level", "--sex", "f", "--level", "3"}, ""}};
+    for (const auto& [args, report] : rows) {
+        std::vector<std::string> withOutput = args;
+        withOutput.insert(withOutput.end(), {"--output", "-"});
+        const ChildProcess::Exit exit = Run(withOutput);
+        EXPECT_EQ(exit.code, 0) << exit.err;
+        EXPECT_EQ(exit.err, report);
+    }
+}
+
+TEST_F(CliProcess, OutputPathsFollowOneRuleForEveryCount) {
+    const std::string folderPath = folder.string();
+    const std::tuple<std::vector<std::string>, int, std::vector<std::string>> rows[] = {
+        {{"--output", folderPath + "/new/"}, 0, {"new/char-000001.txt"}},
+        {{"--output", folderPath + "/new"}, 0, {"new/char-000001.txt"}},  // now a folder
+        {{"--count", "12", "--output", folderPath + "/new"}, 0, {"new/char-000012.txt"}},
+        {{"--count", "2", "--output", folderPath + "/party.txt"}, 2, {}},
+        {{"--count", "2", "--format", "json", "--output", folderPath + "/party/"},
+         0,
+         {"party/characters.jsonl"}},
+        {{"--count", "1000000", "--output", folderPath + "/huge/"}, 2, {}}};
+    for (const auto& [args, code, files] : rows) {
+        const ChildProcess::Exit exit = Run(args);
+        EXPECT_EQ(exit.code, code) << args.back() << ": " << exit.err;
+        EXPECT_EQ(exit.err.empty(), code == 0) << "silent when not on a terminal: " << exit.err;
+        for (const std::string& file : files) EXPECT_TRUE(fs::exists(folder / file)) << file;
+    }
+    EXPECT_FALSE(fs::exists(folder / "party.txt"));
+    EXPECT_FALSE(fs::exists(folder / "huge"));
+    EXPECT_NE(Run({"--count", "2", "--output", folderPath + "/party.txt"})
+                  .err.find("--output " + folderPath + "/party.txt/"),
+              std::string::npos)
+        << "the hint shows the command that works";
+}
+
+TEST_F(CliProcess, SeedAndCountTakeOnlyWhatTheyCanHonour) {
+    const std::pair<std::vector<std::string>, int> rows[] = {
+        {{"--seed", "-1"}, 2},   {{"--seed", "18446744073709551616"}, 2},
+        {{"--seed", "12x"}, 2},  {{"--seed", "18446744073709551615"}, 0},
+        {{"--count", "abc"}, 2}, {{"--count", "0"}, 2},
+        {{"--count", "2.5"}, 2}};
+    for (const auto& [args, code] : rows) {
+        std::vector<std::string> withOutput = args;
+        withOutput.insert(withOutput.end(), {"--output", "-"});
+        const ChildProcess::Exit exit = Run(withOutput);
+        EXPECT_EQ(exit.code, code) << args[1];
+        if (code == 2)
+            EXPECT_NE(exit.err.find("\"" + args[1] + "\" is not one"), std::string::npos)
+                << exit.err;
+    }
+}
+
+TEST_F(CliProcess, OnATerminalItSaysWhereTheSheetsWent) {
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"--count", "20", "--output", (folder / "npcs").string() + "/"},
+         "dossier-cli: wrote 20 sheets to " + (folder / "npcs").string() + "/\n"},
+        {{"--output", (folder / "one.txt").string()},
+         "dossier-cli: wrote 1 sheet to " + (folder / "one.txt").string() + "\n"},
+        {{"--output", "-"}, ""}};
+    for (const auto& [args, said] : rows) {
+        std::vector<std::string> argv = args;
+        argv.insert(argv.begin(), DOSSIER_CLI_PATH);
+        const ChildProcess::Exit exit =
+            ChildProcess(argv, folder.string() + "-tty", "/dev/null", {}, true).Wait();
+        EXPECT_EQ(exit.code, 0);
+        EXPECT_EQ(exit.err, said);
+    }
 }
 
 }  // namespace

@@ -140,10 +140,10 @@ TEST_F(Modes, ValuesThatAreNotNumbersStopWithAMessageAndNoSheet) {
     const std::tuple<Field, const char*, Outcome (GenerationModes::*)(), std::string> rows[] = {
         {Field::txtLevel, "", &GenerationModes::cmdPrimary_Click, kInvalidLevel},
         {Field::txtCH, "abc", &GenerationModes::cmdUseParam_Click,
-         "message|Charm must be a number from -32768 to 32767, but it holds \"abc\". Correct it "
+         "message|Charm must be a whole number, such as 75, but it holds \"abc\". Correct it "
          "and generate again.|Invalid Charm"},
         {Field::txtK, "99999", &GenerationModes::cmdTrandC_Click,
-         "message|Knowledge must be a number from -32768 to 32767, but it holds \"99999\". "
+         "message|Knowledge must be a whole number from -32768 to 32767, but it holds \"99999\". "
          "Correct it and generate again.|Invalid Knowledge"}};
     for (const auto& [field, text, press, message] : rows) {
         for (Field trait : kPrimaryTraits) record.Write(trait, "70");

@@ -8,6 +8,8 @@
 #include <system_error>
 
 #include "cli/character_json.h"
+#include "cli/mode_run.h"
+#include "cli/preset_report.h"
 #include "generators/age_handedness.h"
 #include "record/random_dice.h"
 #include "sheet/sheet_file.h"
@@ -19,51 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Keeps the sheet a mode delivers, with the fields that may change after it.
-class CaptureSink final : public SheetSink {
-  public:
-    void Deliver(const CharacterRecord& record, CharacterSheet sheet) override {
-        sheet_ = std::move(sheet);
-        moment_ = {record.Text(Field::cboGlasses), record.Text(Field::cboLoss),
-                   record.Text(Field::cboPhysique)};
-        delivered_ = true;
-    }
-    bool delivered() const { return delivered_; }
-    const CharacterSheet& sheet() const { return sheet_; }
-    const SheetMoment& moment() const { return moment_; }
-
-  private:
-    CharacterSheet sheet_;
-    SheetMoment moment_;
-    bool delivered_ = false;
-};
-
-// Answers each prompt once from the options; asked again means the answer was refused,
-// and a terminal has no one to ask, so the second time counts as a cancel.
-class PresetAnswers final : public Dialogs {
-  public:
-    explicit PresetAnswers(const CliOptions& options) : options_(options) {}
-
-    std::optional<std::string> Prompt(const std::string& /*message*/,
-                                      const std::string& title) override {
-        const bool sex = title == "Sex";
-        bool& asked = sex ? askedSex_ : askedLevel_;
-        if (asked) return std::nullopt;
-        asked = true;
-        return sex ? options_.sexAnswer : options_.levelAnswer;
-    }
-    void Message(const std::string& message, const std::string& title) override {
-        messages_ += "dossier-cli: " + title + ": " + message + '\n';
-    }
-    const std::string& messages() const { return messages_; }
-
-  private:
-    const CliOptions& options_;
-    bool askedSex_ = false;
-    bool askedLevel_ = false;
-    std::string messages_;
-};
-
 // Where the generated texts go.
 class Destination {
   public:
@@ -72,6 +29,8 @@ class Destination {
     virtual void Finish() {}
     // What the user has of the batch when it stops after `generated` characters.
     virtual std::string Kept(long long generated, long long total) const = 0;
+    // Where the finished batch went, for a user at a terminal; empty when it is in plain view.
+    virtual std::string Where() const { return {}; }
 };
 
 std::string SheetsOf(long long done, long long total) {
@@ -116,6 +75,7 @@ class FileDestination final : public Destination {
     std::string Kept(long long /*generated*/, long long /*total*/) const override {
         return "nothing was written to " + path_.string();
     }
+    std::string Where() const override { return path_.string(); }
 
   private:
     static const fs::path& Tidied(const fs::path& path) {
@@ -126,12 +86,11 @@ class FileDestination final : public Destination {
     fs::path path_;
 };
 
-// One sheet file per character, DIR/char-<i>.txt with i zero-padded to the width of count.
+// One sheet file per character, DIR/char-<i>.txt with i zero-padded to a fixed width.
 // The files reach the disk together when the batch ends: one sync instead of one a file.
 class FolderDestination final : public Destination {
   public:
-    FolderDestination(fs::path folder, long long count)
-        : folder_(std::move(folder)), width_(std::to_string(count).size()) {
+    explicit FolderDestination(fs::path folder) : folder_(std::move(folder)) {
         RemoveAbandonedTemporaries(folder_);
     }
     ~FolderDestination() override {
@@ -139,17 +98,17 @@ class FolderDestination final : public Destination {
     }
     void Put(long long index, const std::string& text) override {
         std::string number = std::to_string(index);
-        number.insert(0, width_ - number.size(), '0');
+        number.insert(0, kSheetNumberDigits - number.size(), '0');
         WriteSheetFile(folder_ / ("char-" + number + ".txt"), text, Durability::Deferred);
         ++written_;
     }
     std::string Kept(long long /*generated*/, long long total) const override {
         return SheetsOf(written_, total) + " written to " + folder_.string();
     }
+    std::string Where() const override { return folder_.string(); }
 
   private:
     fs::path folder_;
-    std::size_t width_;
     long long written_ = 0;
 };
 
@@ -159,18 +118,12 @@ std::unique_ptr<Destination> ChooseDestination(const CliOptions& options, std::o
         return std::make_unique<StreamDestination>(out);
     }
     const fs::path path = options.output ? fs::path(*options.output) : DefaultSheetPath();
-    std::error_code ignored;
-    const bool isFolder = fs::is_directory(path, ignored);
-    if (json) {
-        return std::make_unique<FileDestination>(isFolder ? path / "characters.jsonl" : path);
-    }
-    if (options.count == 1 && !isFolder) return std::make_unique<FileDestination>(path);
-    if (!isFolder) {
-        std::error_code error;
-        fs::create_directories(path, error);
-        if (error) throw SheetWriteError(path, error.message());
-    }
-    return std::make_unique<FolderDestination>(path, options.count);
+    if (!options.outputIsFolder) return std::make_unique<FileDestination>(path);
+    std::error_code error;
+    fs::create_directories(path, error);
+    if (error) throw SheetWriteError(path, error.message());
+    if (json) return std::make_unique<FileDestination>(path / "characters.jsonl");
+    return std::make_unique<FolderDestination>(path);
 }
 
 class Progress {
@@ -207,28 +160,23 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
     long long generated = 0;
     try {
         destination = ChooseDestination(options, out);
-        Progress progress(err, options.count, environment.showProgress && options.count >= 1000);
+        Progress progress(err, options.count,
+                          environment.stderrIsTerminal && options.count >= 1000);
         for (long long index = 1; index <= options.count && stopSignal() == 0; ++index) {
-            CharacterRecord record = StartupRecord(*dice);
-            for (const auto& [field, text] : options.presets) record.Write(field, text);
-
-            CaptureSink sink;
-            PresetAnswers answers(options);
-            GenerationModes modes(record, sink, answers);
-            const Outcome outcome = (modes.*(options.mode->press))();
-            if (outcome != Outcome::Completed || !sink.delivered()) {
-                err << answers.messages();
-                if (answers.messages().empty())
-                    err << "dossier-cli: the character was not generated\n";
+            ModeRun run(*dice);
+            if (!RunMode(options, *options.mode, run)) {
+                err << run.messages;
+                if (run.messages.empty()) err << "dossier-cli: the character was not generated\n";
                 return 2;
             }
             if (options.format == Format::Json) {
-                destination->Put(index, CharacterJsonLine(index, options.mode->name, record,
-                                                          sink.sheet(), sink.moment()));
+                destination->Put(index, CharacterJsonLine(index, options.mode->name, run.record,
+                                                          run.sheet, run.moment));
             } else {
-                destination->Put(index, sink.sheet().text);
+                destination->Put(index, run.sheet.text);
             }
             generated = index;
+            if (index == 1) err << PresetReport(options);
             progress.Done(index);
         }
         if (const int signal = stopSignal(); signal != 0) {
@@ -237,6 +185,11 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
             return 128 + signal;
         }
         destination->Finish();
+        if (environment.stderrIsTerminal && !destination->Where().empty()) {
+            const char* what = options.format == Format::Json ? " character" : " sheet";
+            err << "dossier-cli: wrote " << options.count << what << (options.count == 1 ? "" : "s")
+                << " to " << destination->Where() << '\n';
+        }
     } catch (const SheetWriteError& error) {
         err << "dossier-cli: cannot write " << error.path().string() << ": " << error.reason();
         if (const int signal = stopSignal(); signal != 0) {

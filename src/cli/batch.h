@@ -9,7 +9,7 @@ namespace dossier::cli {
 
 // What the batch learns from the process it runs in.
 struct BatchEnvironment {
-    bool showProgress = false;  // standard error is a terminal
+    bool stderrIsTerminal = false;  // progress and where the sheets went are shown there
     // Set by a signal handler to the number of the signal that asks the batch to stop.
     const volatile std::sig_atomic_t* stopSignal = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "cli/cli_options.h"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
+#include <filesystem>
 #include <ostream>
 #include <sstream>
 
@@ -50,6 +52,17 @@ constexpr PresetOption kPresets[] = {
     {"--k", Field::txtK, "Knowledge"},
     {"--cd", Field::txtCD, "Coordination"}};
 
+}  // namespace
+
+const char* PresetFlag(Field field) {
+    for (const PresetOption& preset : kPresets) {
+        if (preset.field == field) return preset.flag;
+    }
+    return "";
+}
+
+namespace {
+
 std::string ModeHelp() {
     std::ostringstream text;
     text << "Generation mode, one of the window's buttons:";
@@ -58,6 +71,52 @@ std::string ModeHelp() {
              << mode.caption << '"';
     }
     return text.str();
+}
+
+// The number the text spells in plain digits, when it is at most largest.
+std::optional<long long> WholeNumber(const std::string& text, unsigned long long largest) {
+    unsigned long long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value > largest) return {};
+    return static_cast<long long>(value);
+}
+
+// One rule for every count: a path ending in / or naming a folder is a folder of sheets;
+// several sheets never go into one file, nor into a folder nobody asked for.
+int DecideOutput(CliOptions& options, std::ostream& err) {
+    if (options.output == "-") return 0;
+    if (!options.output) {
+        if (options.count > 1 && options.format == Format::Sheet) {
+            err << "dossier-cli: several sheets need --output DIR/ (one file each) or --output - "
+                   "(standard output)\n";
+            return 2;
+        }
+        return 0;
+    }
+    const std::string& path = *options.output;
+    std::error_code ignored;
+    options.outputIsFolder = path.ends_with('/') || std::filesystem::is_directory(path, ignored);
+#ifdef _WIN32
+    options.outputIsFolder = options.outputIsFolder || path.ends_with('\\');
+#endif
+    if (options.format == Format::Json || options.outputIsFolder) {
+        if (options.outputIsFolder && options.format == Format::Sheet &&
+            options.count > kMostSheetsInAFolder) {
+            err << "dossier-cli: a folder takes at most " << kMostSheetsInAFolder
+                << " sheets; write larger batches to standard output with --output -\n";
+            return 2;
+        }
+        return 0;
+    }
+    if (options.count > 1) {
+        err << "dossier-cli: --output " << path << ": " << options.count
+            << " sheets need a folder, one file each; to make one, end the path with /: "
+               "--output "
+            << path << "/\n";
+        return 2;
+    }
+    return 0;
 }
 
 // A usage error with the window's own message for the value.
@@ -91,18 +150,21 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     app.add_option("--mode", modeName, ModeHelp())
         ->check(CLI::IsMember(modeChoices))
         ->default_str("quick");
-    app.add_option("--count", options.count, "How many characters to generate")
-        ->check(CLI::Range(1LL, 100000000LL))
+    std::string countText = "1";
+    app.add_option("--count", countText, "How many characters to generate, 1 to 100000000")
         ->default_str("1");
-    app.add_option("--output", options.output,
-                   "Sheet file, folder for several sheets (DIR/char-<i>.txt), or - for standard "
-                   "output; default: the sheet file in the home folder");
+    app.add_option(
+        "--output", options.output,
+        "Sheet file; a folder (an existing one, or any path ending in /) for one file a "
+        "sheet, DIR/char-000001.txt and on; or - for standard output. Default: the sheet "
+        "file in the home folder");
     app.add_option("--format", formatName, "sheet: the character sheet; json: JSON Lines")
         ->check(CLI::IsMember({"sheet", "json"}))
         ->default_str("sheet");
-    std::uint64_t seed = 0;
-    CLI::Option* seedOption =
-        app.add_option("--seed", seed, "Roll reproducibly: same seed and arguments, same output");
+    std::optional<std::string> seedText;
+    app.add_option("--seed", seedText,
+                   "Roll reproducibly, a whole number from 0 to 18446744073709551615: same seed "
+                   "and arguments, same output");
 
     std::vector<std::optional<std::string>> presetValues(std::size(kPresets));
     for (std::size_t i = 0; i < std::size(kPresets); ++i) {
@@ -126,7 +188,26 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         if (modeName == mode.name) options.mode = &mode;
     }
     options.format = formatName == "json" ? Format::Json : Format::Sheet;
-    if (seedOption->count() > 0) options.seed = seed;
+    if (const std::optional<long long> count = WholeNumber(countText, 100000000ULL);
+        count && *count >= 1) {
+        options.count = *count;
+    } else {
+        err << "dossier-cli: --count wants a whole number of characters from 1 to 100000000, "
+               "such as 20; \""
+            << countText << "\" is not one\n";
+        return {std::nullopt, 2};
+    }
+    if (seedText) {
+        std::uint64_t seed = 0;
+        const char* end = seedText->data() + seedText->size();
+        const auto [stop, error] = std::from_chars(seedText->data(), end, seed);
+        if (seedText->empty() || error != std::errc() || stop != end) {
+            err << "dossier-cli: --seed wants a whole number from 0 to 18446744073709551615; \""
+                << *seedText << "\" is not one\n";
+            return {std::nullopt, 2};
+        }
+        options.seed = seed;
+    }
 
     for (std::size_t i = 0; i < std::size(kPresets); ++i) {
         if (!presetValues[i]) continue;
@@ -165,11 +246,7 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
             << " asks for the level: give --level with a whole number from 1 to 20\n";
         return {std::nullopt, 2};
     }
-    if (options.count > 1 && options.format == Format::Sheet && !options.output) {
-        err << "dossier-cli: several sheets need --output DIR (one file each) or --output - "
-               "(standard output)\n";
-        return {std::nullopt, 2};
-    }
+    if (const int status = DecideOutput(options, err); status != 0) return {std::nullopt, status};
     return {std::move(options), 0};
 }
 

@@ -22,12 +22,21 @@ struct ModeInfo {
 
 const std::vector<ModeInfo>& Modes();
 
+// The command-line flag that presets the field, such as --ps for txtPS.
+const char* PresetFlag(Field field);
+
+// Folders take one file a sheet, numbered to this many digits so that the files of
+// batches of any size sort in order; a folder takes at most this many sheets.
+inline constexpr int kSheetNumberDigits = 6;
+inline constexpr long long kMostSheetsInAFolder = 999999;
+
 enum class Format { Sheet, Json };
 
 struct CliOptions {
     const ModeInfo* mode = nullptr;
     long long count = 1;
     std::optional<std::string> output;
+    bool outputIsFolder = false;  // decided once the arguments are read: a trailing / or a folder
     Format format = Format::Sheet;
     std::optional<std::uint64_t> seed;
     // Texts typed into the record before the mode runs, in the order they are typed.

@@ -121,8 +121,15 @@ UserMessage MessageFor(const FieldValueError& error) {
         while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80) --cut;
         shown = shown.substr(0, cut) + "...";
     }
-    return {std::string(FieldTitle(error.field())) +
-                " must be a number from -32768 to 32767, but it holds \"" + shown +
+    // A number too large to use needs the range; any other text needs an example.
+    const std::string& text = error.text();
+    const bool outOfRange =
+        !text.empty() &&
+        text.find_first_not_of("0123456789", text[0] == '-' ? 1 : 0) == std::string::npos &&
+        text != "-";
+    const char* wanted = outOfRange ? " must be a whole number from -32768 to 32767"
+                                    : " must be a whole number, such as 75";
+    return {std::string(FieldTitle(error.field())) + wanted + ", but it holds \"" + shown +
                 "\". Correct it and generate again.",
             "Invalid " + std::string(FieldTitle(error.field()))};
 }
