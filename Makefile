@@ -4,7 +4,7 @@ PRESET ?= default
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 30
 
-.PHONY: all bootstrap configure build test test-sanitized fuzz fuzz-smoke run bench package screenshots clean
+.PHONY: all bootstrap configure build test test-sanitized test-windows fuzz fuzz-smoke run bench package screenshots clean
 
 all: build
 
@@ -24,6 +24,19 @@ test: build
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitized:
 	@$(MAKE) --no-print-directory test PRESET=sanitize
+
+# The core, dossier-cli and every Qt-free test cross-built for Windows and run under Wine, in
+# a Wine prefix of the build's own (build-windows/wine-prefix) with code page 1252.
+test-windows:
+	@bash tools/bootstrap.sh windows
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows -j $(JOBS)
+	@# The prefix is made once, before tests that run side by side would each start making it.
+	@test -d build-windows/wine-prefix || { WINEPREFIX=$(CURDIR)/build-windows/wine-prefix \
+	    WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=" \
+	    /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 && \
+	    WINEPREFIX=$(CURDIR)/build-windows/wine-prefix /usr/lib/wine/wineserver -w; }
+	@ctest --preset windows -j $(JOBS)
 
 run: build
 	@build/src/dossier

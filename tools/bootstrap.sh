@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and only those that are missing.
+#   tools/bootstrap.sh            the native build, its tests, fuzzing and packaging
+#   tools/bootstrap.sh windows    the Windows cross build and Wine to test it
 set -euo pipefail
 
 # file: CPack's shlibdeps reads the binaries' dependencies with it (make package).
 packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libcli11-dev nlohmann-json3-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
           clang libclang-rt-14-dev dpkg-dev file)
+if [ "${1:-}" = windows ]; then
+    # GoogleTest comes as source, built with the cross compiler.
+    packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest libcli11-dev nlohmann-json3-dev)
+fi
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
     echo "bootstrap: this is not a Debian system; install these packages (or their equivalents) by hand:" >&2

@@ -11,6 +11,7 @@
 #include "cli/mode_run.h"
 #include "cli/preset_report.h"
 #include "generators/age_handedness.h"
+#include "platform/utf8_text.h"
 #include "record/random_dice.h"
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_sink.h"
@@ -73,9 +74,9 @@ class FileDestination final : public Destination {
     void Put(long long /*index*/, const std::string& text) override { file_.Write(text); }
     void Finish() override { file_.Commit(); }
     std::string Kept(long long /*generated*/, long long /*total*/) const override {
-        return "nothing was written to " + path_.string();
+        return "nothing was written to " + PathToUtf8(path_);
     }
-    std::string Where() const override { return path_.string(); }
+    std::string Where() const override { return PathToUtf8(path_); }
 
   private:
     static const fs::path& Tidied(const fs::path& path) {
@@ -99,13 +100,13 @@ class FolderDestination final : public Destination {
     void Put(long long index, const std::string& text) override {
         std::string number = std::to_string(index);
         number.insert(0, kSheetNumberDigits - number.size(), '0');
-        WriteSheetFile(folder_ / ("char-" + number + ".txt"), text, Durability::Deferred);
+        ReplaceFileWith(folder_ / ("char-" + number + ".txt"), text, Durability::Deferred);
         ++written_;
     }
     std::string Kept(long long /*generated*/, long long total) const override {
-        return SheetsOf(written_, total) + " written to " + folder_.string();
+        return SheetsOf(written_, total) + " written to " + PathToUtf8(folder_);
     }
-    std::string Where() const override { return folder_.string(); }
+    std::string Where() const override { return PathToUtf8(folder_); }
 
   private:
     fs::path folder_;
@@ -117,7 +118,7 @@ std::unique_ptr<Destination> ChooseDestination(const CliOptions& options, std::o
     if (options.output == "-" || (json && !options.output)) {
         return std::make_unique<StreamDestination>(out);
     }
-    const fs::path path = options.output ? fs::path(*options.output) : DefaultSheetPath();
+    const fs::path path = options.output ? PathFromUtf8(*options.output) : DefaultSheetPath();
     if (!options.outputIsFolder) return std::make_unique<FileDestination>(path);
     std::error_code error;
     fs::create_directories(path, error);
@@ -173,7 +174,8 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
                 destination->Put(index, CharacterJsonLine(index, options.mode->name, run.record,
                                                           run.sheet, run.moment));
             } else {
-                destination->Put(index, run.sheet.text);
+                // Every channel gets the same bytes: the sheet file's encoding.
+                destination->Put(index, ToSheetEncoding(std::move(run.sheet.text)));
             }
             generated = index;
             if (index == 1) err << PresetReport(options);
@@ -191,7 +193,7 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
                 << " to " << destination->Where() << '\n';
         }
     } catch (const SheetWriteError& error) {
-        err << "dossier-cli: cannot write " << error.path().string() << ": " << error.reason();
+        err << "dossier-cli: cannot write " << PathToUtf8(error.path()) << ": " << error.reason();
         if (const int signal = stopSignal(); signal != 0) {
             err << "\ndossier-cli: stopped by signal " << signal;
             if (destination) err << ": " << destination->Kept(generated, options.count);

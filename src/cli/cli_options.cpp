@@ -6,6 +6,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "platform/utf8_text.h"
 #include "ui/field_validation.h"
 
 namespace dossier::cli {
@@ -96,7 +97,8 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
     }
     const std::string& path = *options.output;
     std::error_code ignored;
-    options.outputIsFolder = path.ends_with('/') || std::filesystem::is_directory(path, ignored);
+    options.outputIsFolder =
+        path.ends_with('/') || std::filesystem::is_directory(PathFromUtf8(path), ignored);
 #ifdef _WIN32
     options.outputIsFolder = options.outputIsFolder || path.ends_with('\\');
 #endif

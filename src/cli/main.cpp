@@ -6,7 +6,14 @@
 #include "cli/cli_options.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/utf8_text.h"
 #define isatty _isatty
 #define STDERR_FILENO 2
 #else
@@ -42,8 +49,22 @@ void StopBatchOnSignals() {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+#ifdef _WIN32
+    // The sheet's CR LF and the JSON's LF go out as they are, never with an extra CR; the
+    // console shows the UTF-8 messages; and the arguments are read as typed, in Unicode.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    SetConsoleOutputCP(CP_UTF8);
+    const std::vector<std::string> arguments = dossier::Utf8CommandLineArguments();
+    std::vector<const char*> utf8Argv;
+    for (const std::string& argument : arguments) utf8Argv.push_back(argument.c_str());
+    argc = static_cast<int>(utf8Argv.size());
+    const char* const* args = utf8Argv.data();
+#else
+    const char* const* args = argv;
+#endif
     const dossier::cli::ParseOutcome parsed =
-        dossier::cli::ParseCommandLine(argc, argv, std::cout, std::cerr);
+        dossier::cli::ParseCommandLine(argc, args, std::cout, std::cerr);
     if (!parsed.options) return parsed.exitCode;
     StopBatchOnSignals();
     return dossier::cli::RunBatch(*parsed.options, std::cout, std::cerr,

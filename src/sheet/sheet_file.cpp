@@ -1,5 +1,7 @@
 #include "sheet/sheet_file.h"
 
+#include "platform/utf8_text.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -26,7 +28,7 @@ namespace dossier {
 namespace fs = std::filesystem;
 
 SheetWriteError::SheetWriteError(fs::path path, std::string reason, bool previousKept)
-    : std::runtime_error("cannot write " + path.string() + ": " + reason),
+    : std::runtime_error("cannot write " + PathToUtf8(path) + ": " + reason),
       path_(std::move(path)),
       reason_(std::move(reason)),
       previousKept_(previousKept) {}
@@ -54,9 +56,9 @@ int ProcessId() {
 fs::path TemporaryNameBeside(const fs::path& target, unsigned attempt) {
     static std::atomic<unsigned> counter{0};
     fs::path name = target;
-    name.replace_filename("." + target.filename().string() + "." + std::to_string(ProcessId()) +
-                          "." + std::to_string(counter++) + "." + std::to_string(attempt) +
-                          kTemporarySuffix);
+    name.replace_filename(
+        PathFromUtf8("." + PathToUtf8(target.filename()) + "." + std::to_string(ProcessId()) + "." +
+                     std::to_string(counter++) + "." + std::to_string(attempt) + kTemporarySuffix));
     return name;
 }
 
@@ -123,21 +125,24 @@ int CloseFile(int fd) {
 int SyncFile(int fd) {
     return _commit(fd);
 }
-// MoveFileExW speaks in Windows error codes; the nearest errno keeps one kind of message.
-int ReplaceTarget(const fs::path& from, const fs::path& to) {
+// The system's own words for a Windows error.
+std::string WindowsReason(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring reason = length > 0 ? std::wstring(text, length) : std::wstring();
+    LocalFree(text);
+    while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' ||
+                               reason.back() == L'.' || reason.back() == L' '))
+        reason.pop_back();
+    return reason.empty() ? "Windows error " + std::to_string(error) : Utf8FromWide(reason);
+}
+// Empty when the file took the target's place; the system's reason otherwise.
+std::string ReplaceTarget(const fs::path& from, const fs::path& to) {
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return 0;
-    switch (GetLastError()) {
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_FILE_NOT_FOUND:
-            return ENOENT;
-        case ERROR_DISK_FULL:
-            return ENOSPC;
-        case ERROR_WRITE_PROTECT:
-            return EROFS;
-        default:
-            return EACCES;
-    }
+        return {};
+    return WindowsReason(GetLastError());
 }
 void SyncFolder(const fs::path& /*folder*/) {}  // MOVEFILE_WRITE_THROUGH did it
 #else
@@ -156,8 +161,8 @@ int CloseFile(int fd) {
 int SyncFile(int fd) {
     return ::fsync(fd);
 }
-int ReplaceTarget(const fs::path& from, const fs::path& to) {
-    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+std::string ReplaceTarget(const fs::path& from, const fs::path& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0 ? std::string() : SystemReason(errno);
 }
 // A rename is durable once the folder that holds the name is.
 void SyncFolder(const fs::path& folder) {
@@ -307,21 +312,21 @@ void ReplacingFile::Commit() {
 #endif
     Close();
     if (!temporary_.empty()) {
-        if (const int error = ReplaceTarget(temporary_, destination_); error != 0)
-            throw SheetWriteError(target_, SystemReason(error), previousKept_);
+        if (const std::string reason = ReplaceTarget(temporary_, destination_); !reason.empty())
+            throw SheetWriteError(target_, reason, previousKept_);
         temporary_.clear();
     }
     if (durability_ == Durability::Immediate) SyncFolder(FolderOf(destination_));
 }
 
-void WriteSheetFile(const fs::path& path, std::string_view utf8Text, Durability durability) {
+void ReplaceFileWith(const fs::path& path, std::string_view bytes, Durability durability) {
     ReplacingFile file(path, durability);
-#ifdef _WIN32
-    file.Write(ToSheetEncoding(utf8Text));
-#else
-    file.Write(utf8Text);  // UTF-8 is the sheet encoding here
-#endif
+    file.Write(bytes);
     file.Commit();
+}
+
+void WriteSheetFile(const fs::path& path, std::string utf8Text, Durability durability) {
+    ReplaceFileWith(path, ToSheetEncoding(std::move(utf8Text)), durability);
 }
 
 void SyncFileSystemOf(const fs::path& folder) {
@@ -331,7 +336,7 @@ void SyncFileSystemOf(const fs::path& folder) {
     ::syncfs(fd);
     ::close(fd);
 #elif defined(_WIN32)
-    (void)folder;          // each rename was written through
+    (void)folder;  // each rename was written through
 #else
     (void)folder;
     ::sync();
@@ -343,7 +348,7 @@ int RemoveAbandonedTemporaries(const fs::path& folder) {
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::optional<long> writer = WriterOfTemporary(entry->path().filename().string());
+        const std::optional<long> writer = WriterOfTemporary(PathToUtf8(entry->path().filename()));
         if (!writer || *writer == ProcessId() || ProcessIsRunning(*writer)) continue;
         std::error_code ignored;
         if (entry->is_regular_file(ignored) && fs::remove(entry->path(), ignored)) ++removed;
@@ -365,21 +370,20 @@ fs::path DefaultSheetPath() {
 #endif
 }
 
-std::string ToSheetEncoding(std::string_view utf8Text) {
+std::string ToSheetEncoding(std::string utf8Text) {
 #ifdef _WIN32
-    if (utf8Text.empty()) return {};
-    const int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8Text.data(),
-                                               static_cast<int>(utf8Text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8Text.data(), static_cast<int>(utf8Text.size()), wide.data(),
-                        wideLength);
-    const int ansiLength =
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, "?", nullptr);
+    const std::wstring wide = WideFromUtf8(utf8Text);
+    if (wide.empty()) return {};
+    const int wideLength = static_cast<int>(wide.size());
+    // No best fit: a character the code page lacks is "?", never a look-alike (Ω as O).
+    const int ansiLength = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
+                                               wideLength, nullptr, 0, "?", nullptr);
     std::string ansi(static_cast<std::size_t>(ansiLength), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, ansi.data(), ansiLength, "?", nullptr);
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, ansi.data(),
+                        ansiLength, "?", nullptr);
     return ansi;
 #else
-    return std::string(utf8Text);
+    return utf8Text;  // UTF-8 is the sheet encoding here
 #endif
 }
 

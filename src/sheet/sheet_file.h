@@ -62,8 +62,12 @@ class ReplacingFile {
     bool previousKept_ = false;
 };
 
+// Replaces the file whole with the bytes as they are.
+void ReplaceFileWith(const std::filesystem::path& path, std::string_view bytes,
+                     Durability durability = Durability::Immediate);
+
 // Replaces the sheet file whole, with the UTF-8 text in the platform's sheet encoding.
-void WriteSheetFile(const std::filesystem::path& path, std::string_view utf8Text,
+void WriteSheetFile(const std::filesystem::path& path, std::string utf8Text,
                     Durability durability = Durability::Immediate);
 
 // Makes everything written with Durability::Deferred under the folder reach the disk.
@@ -79,6 +83,6 @@ std::filesystem::path DefaultSheetPath();
 
 // The platform's encoding for sheet files: the ANSI code page on Windows (characters it
 // cannot hold become "?"), UTF-8 elsewhere.
-std::string ToSheetEncoding(std::string_view utf8Text);
+std::string ToSheetEncoding(std::string utf8Text);
 
 }  // namespace dossier

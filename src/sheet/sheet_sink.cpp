@@ -9,7 +9,7 @@ void SheetFileSink::Deliver(const CharacterRecord& /*record*/, CharacterSheet sh
         tidied_ = true;
         RemoveAbandonedTemporaries(path_.has_parent_path() ? path_.parent_path() : ".");
     }
-    WriteSheetFile(path_, sheet.text);
+    WriteSheetFile(path_, std::move(sheet.text));
 }
 
 }  // namespace dossier

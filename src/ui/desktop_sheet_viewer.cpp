@@ -1,18 +1,22 @@
 #include "ui/desktop_sheet_viewer.h"
 
+#ifdef _WIN32
+#include "sheet/word_pad_viewer.h"
+#endif
+
 #include <QDesktopServices>
-#include <QProcess>
 #include <QString>
 #include <QUrl>
 
 namespace dossier {
 
 bool DesktopSheetViewer::Open(const std::filesystem::path& sheet) {
-    const QString path = QString::fromStdU16String(sheet.u16string());
 #ifdef _WIN32
-    if (QProcess::startDetached(QString::fromLatin1(kWordPadProgram), {path})) return true;
+    return WordPadViewer().Open(sheet);
+#else
+    return QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QString::fromStdU16String(sheet.u16string())));
 #endif
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 }  // namespace dossier

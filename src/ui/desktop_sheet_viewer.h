@@ -4,8 +4,7 @@
 
 namespace dossier {
 
-// WordPad on Windows, falling back to the program associated with .txt files (current
-// Windows has no WordPad); the desktop's default text application elsewhere.
+// WordPad on Windows (see WordPadViewer); the desktop's default text application elsewhere.
 class DesktopSheetViewer final : public SheetViewer {
   public:
     bool Open(const std::filesystem::path& sheet) override;

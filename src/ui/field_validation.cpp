@@ -1,6 +1,7 @@
 #include "ui/field_validation.h"
 
 #include "generators/height_weight.h"
+#include "platform/utf8_text.h"
 
 namespace dossier {
 
@@ -135,7 +136,7 @@ UserMessage MessageFor(const FieldValueError& error) {
 }
 
 UserMessage MessageFor(const SheetWriteError& error) {
-    return {"The character sheet could not be written to " + error.path().string() + ": " +
+    return {"The character sheet could not be written to " + PathToUtf8(error.path()) + ": " +
                 error.reason() +
                 (error.previousKept() ? ". The previous sheet is unchanged." : "."),
             "Sheet Not Written"};

@@ -17,6 +17,7 @@
 
 #include "../../resources/dossier.xpm"
 #include "generators/age_handedness.h"
+#include "platform/utf8_text.h"
 #include "record/random_dice.h"
 #include "sheet/sheet_file.h"
 #include "ui/about_box.h"
@@ -495,7 +496,7 @@ void MainWindow::mnuAbout_Click() {
 void MainWindow::cmdView_Click() {
     if (viewer_->Open(sink_->path())) return;
     dialogs_->Message("No program could be started to open the character sheet. Open " +
-                          sink_->path().string() + " with a text editor.",
+                          PathToUtf8(sink_->path()) + " with a text editor.",
                       "Open Word Pad");
 }
 

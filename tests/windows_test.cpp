@@ -1,0 +1,233 @@
+// The Windows behaviour, run under Wine: sheets in the ANSI code page with CR LF on every
+// channel, Unicode arguments and names, MoveFileExW, the viewer's command line.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "platform/utf8_text.h"
+#include "sheet/sheet_file.h"
+#include "sheet/word_pad_viewer.h"
+
+namespace dossier {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The build's own paths are Unix paths; Wine shows the Unix root as drive Z:.
+fs::path BuildPath(std::string path) {
+    if (path.starts_with("/")) path = "Z:" + path;
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    return PathFromUtf8(path);
+}
+
+// ctest runs the tests side by side, each in a process of its own.
+fs::path TestPath(const std::string& suffix) {
+    return fs::temp_directory_path() /
+           ("dossier-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + suffix);
+}
+
+struct Exit {
+    DWORD code = 0;
+    std::string out, err;
+};
+
+// One argument as the C runtime reads it back: backslashes double only before a quote.
+std::wstring Quoted(const std::wstring& arg) {
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, L'\\');
+    return quoted + L"\"";
+}
+
+// dossier-cli.exe started as Windows starts it, its arguments on a wide command line.
+Exit RunCli(const std::vector<std::string>& args) {
+    const fs::path out = TestPath(".out");
+    const fs::path err = TestPath(".err");
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    const auto create = [&](const fs::path& path) {
+        return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    HANDLE outFile = create(out), errFile = create(err);
+    std::wstring line = L"\"" + BuildPath(DOSSIER_CLI_PATH).wstring() + L"\"";
+    for (const std::string& arg : args) line += L" " + Quoted(WideFromUtf8(arg));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = outFile;
+    startup.hStdError = errFile;
+    PROCESS_INFORMATION process{};
+    Exit exit;
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                       &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &exit.code);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    } else {
+        exit.code = 999;
+    }
+    CloseHandle(outFile);
+    CloseHandle(errFile);
+    exit.out = ReadAll(out);
+    exit.err = ReadAll(err);
+    fs::remove(out);
+    fs::remove(err);
+    return exit;
+}
+
+// Every line ends in CR LF, and nothing else is a line end.
+bool OnlyCrLf(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return false;
+        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) return false;
+    }
+    return text.ends_with("\r\n");
+}
+
+class Windows : public ::testing::Test {
+  protected:
+    void SetUp() override { fs::remove_all(folder), fs::create_directories(folder); }
+    void TearDown() override { fs::remove_all(folder); }
+    fs::path folder = TestPath("");
+};
+
+TEST_F(Windows, TheCodePageIsTheOneTheTestsExpect) {
+    ASSERT_EQ(GetACP(), 1252U) << "the tests run with the locale pinned to code page 1252";
+    EXPECT_EQ(DefaultSheetPath(), fs::path("c:\\char.txt"));
+}
+
+TEST_F(Windows, EverySheetChannelIsAnsiWithCrLf) {
+    // â is in code page 1252, Ω is not.
+    const std::vector<std::string> presets = {
+        "--mode", "my-characteristics", "--hair", "Ch\xC3\xA2tain", "--race", "\xCE\xA9mega"};
+    const auto with = [&](std::vector<std::string> more) {
+        more.insert(more.begin(), presets.begin(), presets.end());
+        return more;
+    };
+    fs::remove("c:\\char.txt");
+    const std::pair<std::vector<std::string>, fs::path> channels[] = {
+        {{}, "c:\\char.txt"},
+        {{"--output", (folder / "one.txt").string()}, folder / "one.txt"},
+        {{"--count", "2", "--output", (folder / "npcs").string() + "/"},
+         folder / "npcs" / "char-000002.txt"},
+        {{"--output", "-"}, {}}};
+    for (const auto& [args, file] : channels) {
+        const Exit exit = RunCli(with(args));
+        ASSERT_EQ(exit.code, 0U) << exit.err;
+        const std::string sheet = file.empty() ? exit.out : ReadAll(file);
+        EXPECT_NE(sheet.find("Hair Color Ch\xE2tain\""), std::string::npos) << file;
+        EXPECT_NE(sheet.find("Race       ?mega\""), std::string::npos) << file;
+        EXPECT_TRUE(OnlyCrLf(sheet)) << file;
+    }
+}
+
+TEST_F(Windows, JsonIsUtf8WithLfAndNamesAreUnicode) {
+    const Exit json = RunCli({"--mode", "my-characteristics", "--race", "White", "--hair",
+                              "Ch\xC3\xA2tain", "--format", "json"});
+    ASSERT_EQ(json.code, 0U) << json.err;
+    EXPECT_NE(json.out.find("\"Ch\xC3\xA2tain\""), std::string::npos);
+    EXPECT_EQ(json.out.find('\r'), std::string::npos);
+
+    const std::string name = (folder / "M\xC3\xBCller.txt").string();
+    ASSERT_EQ(RunCli({"--output", PathToUtf8(folder) + "\\M\xC3\xBCller.txt"}).code, 0U);
+    EXPECT_TRUE(fs::exists(folder / L"M\u00FCller.txt"));
+    const Exit failed =
+        RunCli({"--output", PathToUtf8(folder) + "\\nowhere\\M\xC3\xBCller \xCE\xA9.txt"});
+    EXPECT_EQ(failed.code, 1U);
+    EXPECT_NE(failed.err.find("M\xC3\xBCller \xCE\xA9.txt: "), std::string::npos) << failed.err;
+}
+
+TEST_F(Windows, ASheetHeldOpenElsewhereStaysWholeAndTheRunSaysWhy) {
+    const fs::path held = folder / "held.txt";
+    std::ofstream(held, std::ios::binary) << "previous";
+    HANDLE other = CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    const Exit exit = RunCli({"--output", held.string()});
+    CloseHandle(other);
+    EXPECT_EQ(exit.code, 1U);
+    EXPECT_NE(exit.err.find("cannot write " + held.string() + ": "), std::string::npos) << exit.err;
+    EXPECT_GT(exit.err.size(), exit.err.find(": ") + 3) << "with the system's reason";
+    EXPECT_EQ(ReadAll(held), "previous");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1) << "no temporary file left";
+}
+
+TEST_F(Windows, EachRunRollsItsOwnAndLeftoversOfGoneWritersAreRemoved) {
+    EXPECT_NE(RunCli({"--output", "-"}).out, RunCli({"--output", "-"}).out);
+    const std::string leftover = ".char-000001.txt.99999.0.0.tmp";  // no such process
+    std::ofstream(folder / leftover) << "partial";
+    const Exit intoFolder = RunCli({"--output", folder.string() + "\\"});
+    ASSERT_EQ(intoFolder.code, 0U) << intoFolder.err;
+    EXPECT_FALSE(fs::exists(folder / leftover));
+    EXPECT_TRUE(fs::exists(folder / "char-000001.txt"));
+}
+
+// What the stand-in viewer was started with; empty when it never started.
+std::wstring RecordedCommandLine() {
+    const fs::path record = "c:\\recorded-command-line.txt";
+    for (int i = 0; i < 100 && !fs::exists(record); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    const std::string bytes = ReadAll(record);
+    fs::remove(record);
+    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
+}
+
+void AssociateTxtWith(const std::wstring& command) {
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CLASSES_ROOT, L".txt", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+    const std::wstring type = L"DossierTest.txt";
+    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(type.c_str()),
+                   static_cast<DWORD>((type.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+    RegCreateKeyExW(HKEY_CLASSES_ROOT, L"DossierTest.txt\\shell\\open\\command", 0, nullptr, 0,
+                    KEY_WRITE, nullptr, &key, nullptr);
+    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                   static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+TEST_F(Windows, TheViewerStartsWordPadByItsClassicLineOrElseTheTxtProgram) {
+    const fs::path wordPad = "C:\\Program Files\\Accessories\\Wordpad.exe";
+    fs::create_directories(wordPad.parent_path());
+    fs::copy_file(BuildPath(DOSSIER_RECORDER_PATH), wordPad, fs::copy_options::overwrite_existing);
+    EXPECT_TRUE(WordPadViewer().Open("c:\\char.txt"));
+    const std::wstring line = RecordedCommandLine();
+    EXPECT_EQ(line, L"C:\\Program Files\\Accessories\\Wordpad.exe c:\\char.txt");
+    EXPECT_EQ(line.size(), 52U);
+
+    fs::remove(wordPad);
+    const fs::path other = "c:\\txt-program.exe";
+    fs::copy_file(BuildPath(DOSSIER_RECORDER_PATH), other, fs::copy_options::overwrite_existing);
+    AssociateTxtWith(L"\"c:\\txt-program.exe\" \"%1\"");
+    std::ofstream("c:\\viewer-test.txt") << "sheet";
+    EXPECT_TRUE(WordPadViewer().Open("c:\\viewer-test.txt"));
+    EXPECT_NE(RecordedCommandLine().find(L"viewer-test.txt"), std::wstring::npos)
+        << "the program associated with .txt files";
+
+    EXPECT_FALSE(WordPadViewer().Open("c:\\no-program-knows.this-kind"));
+    fs::remove(other);
+}
+
+}  // namespace
+}  // namespace dossier
