@@ -209,9 +209,10 @@ TEST_F(CliProcess, SeedAndCountTakeOnlyWhatTheyCanHonour) {
         withOutput.insert(withOutput.end(), {"--output", "-"});
         const ChildProcess::Exit exit = Run(withOutput);
         EXPECT_EQ(exit.code, code) << args[1];
-        if (code == 2)
+        if (code == 2) {
             EXPECT_NE(exit.err.find("\"" + args[1] + "\" is not one"), std::string::npos)
                 << exit.err;
+        }
     }
 }
 

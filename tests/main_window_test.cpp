@@ -377,7 +377,7 @@ TEST(WindowProgram, WithoutADisplayItSaysSoInsteadOfAborting) {
         testing::ChildProcess::Run({DOSSIER_GUI_PATH, "--help"}, scratch, {}, noDisplay);
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("dossier-cli"), std::string::npos);
-    for (const std::string& display : {"DISPLAY", "DISPLAY=:9999"}) {
+    for (const char* display : {"DISPLAY", "DISPLAY=:9999"}) {
         std::vector<std::string> env = noDisplay;
         env[0] = display;
         const auto run = testing::ChildProcess::Run({DOSSIER_GUI_PATH}, scratch, {}, env);

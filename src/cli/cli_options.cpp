@@ -86,9 +86,29 @@ std::optional<long long> WholeNumber(const std::string& text, unsigned long long
 // One rule for every count: a path ending in / or naming a folder is a folder of sheets;
 // several sheets never go into one file, nor into a folder nobody asked for.
 int DecideOutput(CliOptions& options, std::ostream& err) {
+    const bool document = options.format == Format::Pdf || options.format == Format::Roster ||
+                          options.format == Format::RosterPdf;
+    if (document) {
+        std::error_code ignored;
+        if (!options.output || *options.output == "-" || options.output->ends_with('/') ||
+            std::filesystem::is_directory(PathFromUtf8(*options.output), ignored)) {
+            err << "dossier-cli: --format " << (options.format == Format::Pdf ? "pdf"
+                                                : options.format == Format::Roster ? "roster"
+                                                                                  : "roster-pdf")
+                << " needs --output FILE, the file to write\n";
+            return 2;
+        }
+#ifndef DOSSIER_HAS_PDF
+        if (options.format != Format::Roster) {
+            err << "dossier-cli: this dossier-cli was built without PDF output\n";
+            return 2;
+        }
+#endif
+        return 0;
+    }
     if (options.output == "-") return 0;
     if (!options.output) {
-        if (options.count > 1 && options.format == Format::Sheet) {
+        if ((options.count > 1 || options.load) && options.format == Format::Sheet) {
             err << "dossier-cli: several sheets need --output DIR/ (one file each) or --output - "
                    "(standard output)\n";
             return 2;
@@ -111,8 +131,8 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
         }
         return 0;
     }
-    if (options.count > 1) {
-        err << "dossier-cli: --output " << path << ": " << options.count
+    if (options.count > 1 || (options.load && options.format == Format::Sheet)) {
+        err << "dossier-cli: --output " << path << ": " << (options.load ? "loaded" : std::to_string(options.count))
             << " sheets need a folder, one file each; to make one, end the path with /: "
                "--output "
             << path << "/\n";
@@ -149,20 +169,29 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     std::map<std::string, std::string> modeChoices;
     for (const ModeInfo& mode : Modes()) modeChoices.emplace(mode.name, mode.name);
 
-    app.add_option("--mode", modeName, ModeHelp())
+    CLI::Option* modeOption = app.add_option("--mode", modeName, ModeHelp())
         ->check(CLI::IsMember(modeChoices))
         ->default_str("quick");
     std::string countText = "1";
-    app.add_option("--count", countText, "How many characters to generate, 1 to 100000000")
-        ->default_str("1");
+    CLI::Option* countOption =
+        app.add_option("--count", countText, "How many characters to generate, 1 to 100000000")
+            ->default_str("1");
     app.add_option(
         "--output", options.output,
         "Sheet file; a folder (an existing one, or any path ending in /) for one file a "
         "sheet, DIR/char-000001.txt and on; or - for standard output. Default: the sheet "
         "file in the home folder");
-    app.add_option("--format", formatName, "sheet: the character sheet; json: JSON Lines")
-        ->check(CLI::IsMember({"sheet", "json"}))
+    app.add_option("--format", formatName,
+                   "sheet: the character sheet; json: JSON Lines, one character a line; pdf: "
+                   "sheets one to a page; roster: the roster as Markdown; roster-pdf: the roster "
+                   "as PDF. pdf, roster and roster-pdf need --output FILE")
+        ->check(CLI::IsMember({"sheet", "json", "pdf", "roster", "roster-pdf"}))
         ->default_str("sheet");
+    std::optional<std::string> load;
+    app.add_option("--load", load,
+                   "The characters of a JSON Lines file (--format json or the window's Save "
+                   "Character). Without --mode they are rendered as saved, no die rolled; with "
+                   "--mode each one's fields are typed in as presets and the mode runs on it");
     std::optional<std::string> seedText;
     app.add_option("--seed", seedText,
                    "Roll reproducibly, a whole number from 0 to 18446744073709551615: same seed "
@@ -186,10 +215,23 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         return {std::nullopt, 2};
     }
 
-    for (const ModeInfo& mode : Modes()) {
-        if (modeName == mode.name) options.mode = &mode;
+    options.load = load;
+    if (!load || modeOption->count() > 0) {
+        for (const ModeInfo& mode : Modes()) {
+            if (modeName == mode.name) options.mode = &mode;
+        }
     }
-    options.format = formatName == "json" ? Format::Json : Format::Sheet;
+    const std::pair<const char*, Format> formats[] = {{"sheet", Format::Sheet},
+                                                      {"json", Format::Json},
+                                                      {"pdf", Format::Pdf},
+                                                      {"roster", Format::Roster},
+                                                      {"roster-pdf", Format::RosterPdf}};
+    for (const auto& [name, format] : formats)
+        if (formatName == name) options.format = format;
+    if (load && countOption->count() > 0) {
+        err << "dossier-cli: --count does not go with --load: the file says how many\n";
+        return {std::nullopt, 2};
+    }
     if (const std::optional<long long> count = WholeNumber(countText, 100000000ULL);
         count && *count >= 1) {
         options.count = *count;
@@ -219,7 +261,7 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
             const std::optional<std::string> sex = SexFromAnswer(value);
             if (!sex)
                 return {std::nullopt, Reject(err, "Invalid Sex", "Enter Male (M) or Female (F) ")};
-            if (options.mode->asksSex) {
+            if (options.mode != nullptr && options.mode->asksSex) {
                 options.sexAnswer = value;
                 continue;
             }
@@ -228,7 +270,7 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         if (field == Field::txtLevel) {
             if (!IsValidLevel(value))
                 return {std::nullopt, Reject(err, kLevelTitle, kLevelMessage)};
-            if (options.mode->asksLevel) {
+            if (options.mode != nullptr && options.mode->asksLevel) {
                 options.levelAnswer = value;
                 continue;
             }
@@ -238,12 +280,17 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         }
         options.presets.emplace_back(field, std::move(value));
     }
-    if (options.mode->asksSex && !options.sexAnswer) {
+    if (options.mode == nullptr && !options.presets.empty()) {
+        err << "dossier-cli: presets go with a mode: give --mode to generate the loaded characters "
+               "again with them\n";
+        return {std::nullopt, 2};
+    }
+    if (options.mode != nullptr && options.mode->asksSex && !options.sexAnswer) {
         err << "dossier-cli: mode " << options.mode->name
             << " asks for the sex: give --sex M or --sex F\n";
         return {std::nullopt, 2};
     }
-    if (options.mode->asksLevel && !options.levelAnswer) {
+    if (options.mode != nullptr && options.mode->asksLevel && !options.levelAnswer) {
         err << "dossier-cli: mode " << options.mode->name
             << " asks for the level: give --level with a whole number from 1 to 20\n";
         return {std::nullopt, 2};

@@ -30,10 +30,13 @@ const char* PresetFlag(Field field);
 inline constexpr int kSheetNumberDigits = 6;
 inline constexpr long long kMostSheetsInAFolder = 999999;
 
-enum class Format { Sheet, Json };
+// sheet: the character sheet; json: JSON Lines; pdf: sheets one to a page; roster: the
+// session roster as Markdown; roster-pdf: the roster as PDF.
+enum class Format { Sheet, Json, Pdf, Roster, RosterPdf };
 
 struct CliOptions {
-    const ModeInfo* mode = nullptr;
+    const ModeInfo* mode = nullptr;  // none: the loaded characters are rendered as saved
+    std::optional<std::string> load;  // a JSON Lines file of saved characters
     long long count = 1;
     std::optional<std::string> output;
     bool outputIsFolder = false;  // decided once the arguments are read: a trailing / or a folder

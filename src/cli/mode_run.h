@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cli/character_json.h"
+#include "saved/saved_character.h"
 #include "cli/cli_options.h"
 #include "generators/age_handedness.h"
 #include "record/character_record.h"

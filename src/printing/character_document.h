@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "saved/saved_character.h"
+
+namespace dossier {
+
+// A document that takes characters one by one, such as a PDF of sheets or a roster, written
+// whole or not at all: Finish gives it its name. Throws SheetWriteError.
+class CharacterDocument {
+  public:
+    virtual ~CharacterDocument() = default;
+    virtual void Add(const SavedCharacter& character, long long number) = 0;
+    virtual void Finish() = 0;
+};
+
+enum class PdfKind { Sheets, Roster };
+
+// Sheets one to a page, or the roster at least four NPCs to a page, in a PDF that replaces
+// the file whole. Runs without a display.
+std::unique_ptr<CharacterDocument> OpenPdf(const std::filesystem::path& path, PdfKind kind);
+
+}  // namespace dossier

@@ -1,0 +1,106 @@
+#include "printing/page_painters.h"
+
+#include <QFontMetrics>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QTextLayout>
+#include <algorithm>
+
+namespace dossier {
+
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont FixedPitchFont() {
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+// The page less its margins, in the device's pixels.
+QRect PrintableArea(QPagedPaintDevice& device, QPainter& /*painter*/) {
+    return QRect(0, 0, device.width(), device.height());
+}
+
+}  // namespace
+
+QPageSize LocalePageSize() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+               ? QPageSize(QPageSize::Letter)
+               : QPageSize(QPageSize::A4);
+}
+
+SheetPainter::SheetPainter(QPagedPaintDevice& device) : device_(device), painter_(&device) {}
+
+void SheetPainter::Add(std::string_view sheetText) {
+    if (!first_) device_.newPage();
+    first_ = false;
+    const std::vector<std::string> lines = ReadableSheetLines(sheetText);
+    const QRect area = PrintableArea(device_, painter_);
+    std::size_t widest = 1;
+    for (const std::string& line : lines) widest = std::max(widest, line.size());
+    // The largest size up to 10 points at which every line fits across and the sheet down.
+    QFont font = FixedPitchFont();
+    font.setPointSizeF(10);
+    painter_.setFont(font);
+    const QFontMetricsF metrics(painter_.font(), &device_);
+    const double across = area.width() / (metrics.horizontalAdvance(QLatin1Char('M')) * static_cast<double>(widest));
+    const double down = area.height() / (metrics.lineSpacing() * static_cast<double>(std::max<std::size_t>(lines.size(), 1)));
+    font.setPointSizeF(10 * std::min({1.0, across, down}));
+    painter_.setFont(font);
+    const QFontMetricsF fitted(painter_.font(), &device_);
+    double y = area.top() + fitted.ascent();
+    for (const std::string& line : lines) {
+        painter_.drawText(QPointF(area.left(), y), Q(line));
+        y += fitted.lineSpacing();
+    }
+}
+
+RosterPainter::RosterPainter(QPagedPaintDevice& device)
+    : device_(device), painter_(&device), titleFont_(QStringLiteral("DejaVu Sans")),
+      textFont_(QStringLiteral("DejaVu Sans")) {
+    titleFont_.setPointSizeF(9.5);
+    titleFont_.setBold(true);
+    textFont_.setPointSizeF(7.5);
+    top_ = PrintableArea(device_, painter_).top();
+}
+
+void RosterPainter::Add(const RosterBlock& block) {
+    const QRect area = PrintableArea(device_, painter_);
+    // Lay the block out first: it goes whole on one page.
+    const QFontMetricsF titleMetrics(titleFont_, &device_);
+    const QFontMetricsF textMetrics(textFont_, &device_);
+    std::vector<std::pair<QString, double>> pieces;  // text and the height it takes
+    const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+    double height = titleMetrics.lineSpacing() * 1.2;
+    for (const std::string& line : block.lines) {
+        const QRectF bounds = textMetrics.boundingRect(QRectF(0, 0, area.width(), 1e6), flags, Q(line));
+        pieces.emplace_back(Q(line), bounds.height());
+        height += bounds.height();
+    }
+    const double gap = textMetrics.lineSpacing();
+    if (top_ > area.top() && top_ + height > area.bottom()) {
+        device_.newPage();
+        top_ = area.top();
+    }
+    double y = top_;
+    painter_.setFont(titleFont_);
+    painter_.drawText(QRectF(area.left(), y, area.width(), titleMetrics.lineSpacing() * 1.2),
+                      Qt::AlignLeft | Qt::AlignVCenter, Q(block.title));
+    y += titleMetrics.lineSpacing() * 1.2;
+    painter_.setFont(textFont_);
+    for (const auto& [text, lineHeight] : pieces) {
+        painter_.drawText(QRectF(area.left(), y, area.width(), lineHeight), flags, text);
+        y += lineHeight;
+    }
+    painter_.setPen(QPen(Qt::gray, 0));
+    painter_.drawLine(QPointF(area.left(), y + gap / 2), QPointF(area.right(), y + gap / 2));
+    painter_.setPen(QPen(Qt::black, 0));
+    top_ = static_cast<int>(y + gap);
+}
+
+}  // namespace dossier

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "record/character_record.h"
+#include "sheet/character_sheet.h"
+
+namespace dossier {
+
+// The fields the sheet printed that can change after it is written (the quick modes roll
+// the glasses again).
+struct SheetMoment {
+    std::string glasses;
+    std::string loss;
+    std::string physique;
+};
+
+// Everything a character is, kept apart from the record and the dice: every field, the
+// classes the physique was read from, and the sheet as written with the sections that exist
+// only on it. Saved as one JSON line; the window's session and dossier-cli's batches hold it.
+struct SavedCharacter {
+    std::string mode;  // the mode or front end that made it
+    std::array<std::string, kFieldCount> fields;
+    std::string heightClass;
+    std::string weightClass;
+    SheetMoment moment;
+    std::vector<std::pair<std::string, long long>> derived;  // as the sheet names them
+    std::vector<int> languages;                              // the first language first
+    std::string education;
+    std::vector<std::pair<std::string, int>> areas;  // superior areas, in the order drawn
+    std::string sheetText;                           // UTF-8, every line ending in CR LF
+
+    const std::string& Text(Field field) const { return fields[Index(field)]; }
+};
+
+SavedCharacter SaveCharacter(const CharacterRecord& record, const CharacterSheet& sheet,
+                             const SheetMoment& moment, std::string mode);
+
+// Writes the saved fields into the record as a user types them (the age hook runs) and
+// gives back the classes, so any button then works on it as on a character just generated.
+void TypeInto(CharacterRecord& record, const SavedCharacter& character);
+
+}  // namespace dossier
