@@ -235,3 +235,74 @@ TEST_F(CliProcess, OnATerminalItSaysWhereTheSheetsWent) {
 
 }  // namespace
 }  // namespace dossier
+
+namespace dossier {
+namespace {
+
+int PdfPages(const fs::path& pdf) {
+    std::string info;
+    if (FILE* out = popen(("pdfinfo '" + pdf.string() + "' 2>/dev/null").c_str(), "r")) {
+        char chunk[4096];
+        for (std::size_t got; (got = fread(chunk, 1, sizeof chunk, out)) > 0;)
+            info.append(chunk, got);
+        pclose(out);
+    }
+    const std::size_t at = info.find("Pages:");
+    return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
+}
+
+TEST_F(CliProcess, APartySavedAsJsonComesBackAsTheSameSheetsAndAsDocuments) {
+    const std::string party = (folder / "party.jsonl").string();
+    ASSERT_EQ(Run({"--format", "json", "--count", "50", "--seed", "1", "--output", party}).code, 0);
+    const ChildProcess::Exit sheets = Run({"--load", party, "--output", "-"});
+    EXPECT_EQ(sheets.out, Run({"--count", "50", "--seed", "1", "--output", "-"}).out)
+        << "the same 50 sheets, byte for byte, no die rolled";
+    const ChildProcess::Exit again = Run({"--load", party, "--output", "-", "--format", "json"});
+    EXPECT_EQ(again.out, ReadAll(party));
+
+    const std::tuple<const char*, std::string, int> documents[] = {{"roster-pdf", "roster.pdf", 13},
+                                                                   {"pdf", "sheets.pdf", 50}};
+    for (const auto& [format, name, pages] : documents) {
+        const ChildProcess::Exit exit =
+            Run({"--load", party, "--format", format, "--output", (folder / name).string()});
+        EXPECT_EQ(exit.code, 0) << exit.err;
+        EXPECT_EQ(exit.err, "") << "Qt's start-up notes stay off the command line";
+        const int counted = PdfPages(folder / name);
+        EXPECT_TRUE(counted > 0 && counted <= pages) << format << ": " << counted << " pages";
+    }
+    ASSERT_EQ(
+        Run({"--load", party, "--format", "roster", "--output", (folder / "roster.md").string()})
+            .code,
+        0);
+    const std::string roster = ReadAll(folder / "roster.md");
+    EXPECT_NE(roster.find("## 50. "), std::string::npos);
+
+    // With a mode, each saved character is typed in and the mode runs on it.
+    const ChildProcess::Exit rerolled =
+        Run({"--load", party, "--mode", "my-characteristics", "--output", "-", "--seed", "2"});
+    EXPECT_EQ(rerolled.code, 0);
+    EXPECT_NE(rerolled.out, sheets.out);
+    EXPECT_EQ(rerolled.out.substr(0, 200), sheets.out.substr(0, 200)) << "the same characteristics";
+}
+
+TEST_F(CliProcess, BadInputToLoadIsRefusedAndNothingIsWritten) {
+    std::ofstream(folder / "bad.jsonl") << "{\"format\":1,\n";
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"--load", (folder / "bad.jsonl").string()}, "bad.jsonl: line 1: not JSON"},
+        {{"--load", folder.string()}, "is a folder"},
+        {{"--load", (folder / "bad.jsonl").string(), "--count", "2"}, "--count does not go"},
+        {{"--format", "pdf", "--output", "-"}, "needs --output FILE"}};
+    for (const auto& [args, message] : rows) {
+        std::vector<std::string> withOutput = args;
+        if (withOutput.back() != "-")
+            withOutput.insert(withOutput.end(),
+                              {"--output", (folder / "out.pdf").string(), "--format", "pdf"});
+        const ChildProcess::Exit exit = Run(withOutput);
+        EXPECT_EQ(exit.code, 2) << message;
+        EXPECT_NE(exit.err.find(message), std::string::npos) << exit.err;
+        EXPECT_FALSE(fs::exists(folder / "out.pdf"));
+    }
+}
+
+}  // namespace
+}  // namespace dossier

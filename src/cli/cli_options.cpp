@@ -92,9 +92,10 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
         std::error_code ignored;
         if (!options.output || *options.output == "-" || options.output->ends_with('/') ||
             std::filesystem::is_directory(PathFromUtf8(*options.output), ignored)) {
-            err << "dossier-cli: --format " << (options.format == Format::Pdf ? "pdf"
-                                                : options.format == Format::Roster ? "roster"
-                                                                                  : "roster-pdf")
+            err << "dossier-cli: --format "
+                << (options.format == Format::Pdf      ? "pdf"
+                    : options.format == Format::Roster ? "roster"
+                                                       : "roster-pdf")
                 << " needs --output FILE, the file to write\n";
             return 2;
         }
@@ -132,7 +133,8 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
         return 0;
     }
     if (options.count > 1 || (options.load && options.format == Format::Sheet)) {
-        err << "dossier-cli: --output " << path << ": " << (options.load ? "loaded" : std::to_string(options.count))
+        err << "dossier-cli: --output " << path << ": "
+            << (options.load ? "loaded" : std::to_string(options.count))
             << " sheets need a folder, one file each; to make one, end the path with /: "
                "--output "
             << path << "/\n";
@@ -170,8 +172,8 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     for (const ModeInfo& mode : Modes()) modeChoices.emplace(mode.name, mode.name);
 
     CLI::Option* modeOption = app.add_option("--mode", modeName, ModeHelp())
-        ->check(CLI::IsMember(modeChoices))
-        ->default_str("quick");
+                                  ->check(CLI::IsMember(modeChoices))
+                                  ->default_str("quick");
     std::string countText = "1";
     CLI::Option* countOption =
         app.add_option("--count", countText, "How many characters to generate, 1 to 100000000")

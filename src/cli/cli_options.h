@@ -35,7 +35,7 @@ inline constexpr long long kMostSheetsInAFolder = 999999;
 enum class Format { Sheet, Json, Pdf, Roster, RosterPdf };
 
 struct CliOptions {
-    const ModeInfo* mode = nullptr;  // none: the loaded characters are rendered as saved
+    const ModeInfo* mode = nullptr;   // none: the loaded characters are rendered as saved
     std::optional<std::string> load;  // a JSON Lines file of saved characters
     long long count = 1;
     std::optional<std::string> output;

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "saved/saved_character.h"
 #include "cli/cli_options.h"
 #include "generators/age_handedness.h"
 #include "record/character_record.h"
+#include "saved/saved_character.h"
 #include "sheet/character_sheet.h"
 
 namespace dossier::cli {

@@ -48,8 +48,11 @@ void SheetPainter::Add(std::string_view sheetText) {
     font.setPointSizeF(10);
     painter_.setFont(font);
     const QFontMetricsF metrics(painter_.font(), &device_);
-    const double across = area.width() / (metrics.horizontalAdvance(QLatin1Char('M')) * static_cast<double>(widest));
-    const double down = area.height() / (metrics.lineSpacing() * static_cast<double>(std::max<std::size_t>(lines.size(), 1)));
+    const double across =
+        area.width() / (metrics.horizontalAdvance(QLatin1Char('M')) * static_cast<double>(widest));
+    const double down =
+        area.height() /
+        (metrics.lineSpacing() * static_cast<double>(std::max<std::size_t>(lines.size(), 1)));
     font.setPointSizeF(10 * std::min({1.0, across, down}));
     painter_.setFont(font);
     const QFontMetricsF fitted(painter_.font(), &device_);
@@ -61,7 +64,9 @@ void SheetPainter::Add(std::string_view sheetText) {
 }
 
 RosterPainter::RosterPainter(QPagedPaintDevice& device)
-    : device_(device), painter_(&device), titleFont_(QStringLiteral("DejaVu Sans")),
+    : device_(device),
+      painter_(&device),
+      titleFont_(QStringLiteral("DejaVu Sans")),
       textFont_(QStringLiteral("DejaVu Sans")) {
     titleFont_.setPointSizeF(9.5);
     titleFont_.setBold(true);
@@ -78,7 +83,8 @@ void RosterPainter::Add(const RosterBlock& block) {
     const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
     double height = titleMetrics.lineSpacing() * 1.2;
     for (const std::string& line : block.lines) {
-        const QRectF bounds = textMetrics.boundingRect(QRectF(0, 0, area.width(), 1e6), flags, Q(line));
+        const QRectF bounds =
+            textMetrics.boundingRect(QRectF(0, 0, area.width(), 1e6), flags, Q(line));
         pieces.emplace_back(Q(line), bounds.height());
         height += bounds.height();
     }

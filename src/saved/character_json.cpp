@@ -30,10 +30,12 @@ class LineReader {
         if (!line.is_object()) Refuse(where_, "not a character (a JSON object)");
         if (!line.contains("format"))
             Refuse(where_, "no \"format\": not a character that Dossier saved");
-        if (!line["format"].is_number_integer() || line["format"].get<long long>() != kCharacterFormat)
-            Refuse(where_, "\"format\" is " + line["format"].dump() + "; this Dossier reads format " +
-                               std::to_string(kCharacterFormat));
-        OnlyKeys(line, "", {"format", "index", "mode", "fields", "heightClass", "weightClass", "sheet"});
+        if (!line["format"].is_number_integer() ||
+            line["format"].get<long long>() != kCharacterFormat)
+            Refuse(where_, "\"format\" is " + line["format"].dump() +
+                               "; this Dossier reads format " + std::to_string(kCharacterFormat));
+        OnlyKeys(line, "",
+                 {"format", "index", "mode", "fields", "heightClass", "weightClass", "sheet"});
         SavedCharacter character;
         if (line.contains("mode")) character.mode = Text(line, "mode", kLongestField);
         if (line.contains("index") && !line["index"].is_number_integer())
@@ -52,12 +54,14 @@ class LineReader {
         character.weightClass = OneOf(line, "weightClass", {"", "L", "A", "H"});
 
         const Json& sheet = Member(line, "sheet", Json::value_t::object);
-        OnlyKeys(sheet, "sheet.", {"glasses", "loss", "physique", "derived", "languages",
-                                   "education", "areas", "text"});
+        OnlyKeys(
+            sheet, "sheet.",
+            {"glasses", "loss", "physique", "derived", "languages", "education", "areas", "text"});
         character.moment = {Text(sheet, "glasses", kLongestField, "sheet."),
                             Text(sheet, "loss", kLongestField, "sheet."),
                             Text(sheet, "physique", kLongestField, "sheet.")};
-        for (const auto& [name, value] : Member(sheet, "derived", Json::value_t::object, "sheet.").items()) {
+        for (const auto& [name, value] :
+             Member(sheet, "derived", Json::value_t::object, "sheet.").items()) {
             if (!value.is_number_integer())
                 Refuse(where_, "\"sheet.derived." + name + "\" is not a whole number");
             character.derived.emplace_back(name, value.get<long long>());
@@ -86,7 +90,8 @@ class LineReader {
         const Json& value = object[key];
         if (value.type() != type)
             Refuse(where_, "\"" + prefix + key + "\" is " + std::string(value.type_name()) +
-                               ", not " + (type == Json::value_t::object ? "an object" : "an array"));
+                               ", not " +
+                               (type == Json::value_t::object ? "an object" : "an array"));
         return value;
     }
     std::string Text(const Json& object, const std::string& key, std::size_t longest,
@@ -94,8 +99,8 @@ class LineReader {
         if (!object.contains(key)) Refuse(where_, "\"" + prefix + key + "\" is missing");
         const Json& value = object[key];
         if (!value.is_string())
-            Refuse(where_, "\"" + prefix + key + "\" is " + std::string(value.type_name()) +
-                               ", not text");
+            Refuse(where_,
+                   "\"" + prefix + key + "\" is " + std::string(value.type_name()) + ", not text");
         const std::string& text = value.get_ref<const std::string&>();
         if (text.size() > longest)
             Refuse(where_, "\"" + prefix + key + "\" is " + std::to_string(text.size()) +
@@ -109,7 +114,7 @@ class LineReader {
     }
     std::string OneOf(const Json& object, const std::string& key,
                       std::initializer_list<const char*> allowed) const {
-        const std::string text = Text(object, key, 1);
+        const std::string text = Text(object, key, kLongestField);
         for (const char* one : allowed)
             if (text == one) return text;
         Refuse(where_, "\"" + key + "\" is \"" + text + "\", which is no class");
@@ -130,11 +135,13 @@ class LineReader {
 
 std::string CharacterJsonLine(const SavedCharacter& character, long long index) {
     Json fields = Json::object();
-    for (const FieldInfo& info : AllFields()) fields[std::string(info.name)] = character.Text(info.field);
+    for (const FieldInfo& info : AllFields())
+        fields[std::string(info.name)] = character.Text(info.field);
     Json derived = Json::object();
     for (const auto& [name, value] : character.derived) derived[name] = value;
     Json areas = Json::array();
-    for (const auto& [name, score] : character.areas) areas.push_back({{"name", name}, {"score", score}});
+    for (const auto& [name, score] : character.areas)
+        areas.push_back({{"name", name}, {"score", score}});
     const Json line = {{"format", kCharacterFormat},
                        {"index", index},
                        {"mode", character.mode},
@@ -170,7 +177,8 @@ std::vector<SavedCharacter> ParseCharacterLines(std::string_view text, const std
             parsed = Json::parse(line);
         } catch (const Json::parse_error& error) {
             std::string what = error.what();
-            if (const std::size_t cut = what.find("] "); cut != std::string::npos) what.erase(0, cut + 2);
+            if (const std::size_t cut = what.find("] "); cut != std::string::npos)
+                what.erase(0, cut + 2);
             Refuse(where, "not JSON (" + what + ")");
         }
         characters.push_back(LineReader(where).Read(parsed));

@@ -38,9 +38,10 @@ RosterBlock MakeRosterBlock(const SavedCharacter& c, long long number) {
         derived.push_back(std::string(name) + " " + std::to_string(Derived(c, name)));
     block.lines.push_back(Joined(derived, ", "));
     block.lines.push_back("Perception " + std::to_string(Derived(c, "Perception")) +
-                          ", Hand to Hand " + std::to_string(Derived(c, "Hand to Hand Combat Value")) +
-                          ", Surprise " + std::to_string(Derived(c, "Surprise Value")) +
-                          ", Gambling " + std::to_string(Derived(c, "Gambling Value")));
+                          ", Hand to Hand " +
+                          std::to_string(Derived(c, "Hand to Hand Combat Value")) + ", Surprise " +
+                          std::to_string(Derived(c, "Surprise Value")) + ", Gambling " +
+                          std::to_string(Derived(c, "Gambling Value")));
     std::vector<std::string> languages;
     for (int score : c.languages) languages.push_back(std::to_string(score));
     block.lines.push_back("Languages " + Joined(languages, ", ") + "; education " + c.education);

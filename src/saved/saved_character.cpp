@@ -16,7 +16,8 @@ SavedCharacter SaveCharacter(const CharacterRecord& record, const CharacterSheet
                              const SheetMoment& moment, std::string mode) {
     SavedCharacter saved;
     saved.mode = std::move(mode);
-    for (const FieldInfo& info : AllFields()) saved.fields[Index(info.field)] = record.Text(info.field);
+    for (const FieldInfo& info : AllFields())
+        saved.fields[Index(info.field)] = record.Text(info.field);
     saved.heightClass = record.working.heightClass;
     saved.weightClass = record.working.weightClass;
     saved.moment = moment;

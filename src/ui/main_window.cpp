@@ -103,10 +103,15 @@ MainWindow::MainWindow(WindowServices services) : QMainWindow(nullptr) {
         ownViewer_ = std::make_unique<DesktopSheetViewer>();
         viewer_ = ownViewer_.get();
     }
+    files_ = services.files;
+    if (files_ == nullptr) {
+        ownFiles_ = std::make_unique<QtFileChooser>(this);
+        files_ = ownFiles_.get();
+    }
     exitProgram_ = services.exitProgram ? services.exitProgram : [] { QCoreApplication::exit(0); };
     record_ = std::make_unique<CharacterRecord>(StartupRecord(*dice));
-    sink_ = std::make_unique<SheetFileSink>(services.sheetPath.empty() ? DefaultSheetPath()
-                                                                       : services.sheetPath);
+    sink_ = std::make_unique<KeepingSheetSink>(services.sheetPath.empty() ? DefaultSheetPath()
+                                                                          : services.sheetPath);
     modes_ = std::make_unique<GenerationModes>(*record_, *sink_, *dialogs_);
 
     setObjectName("frmCharGen");
@@ -391,6 +396,8 @@ void MainWindow::BuildQuickGenerationTab(QWidget* page) {
 }
 
 void MainWindow::BuildMenu() {
+    QMenu* mnuFile = menuBar()->addMenu("&File");
+    fileMenu_ = new FileMenu(mnuFile, *record_, *sink_, *dialogs_, *files_);
     QMenu* mnuHelp = menuBar()->addMenu("&Help");
     mnuHelp->setObjectName("mnuHelp");
     QAction* mnuAbout = mnuHelp->addAction("&About");
@@ -478,6 +485,7 @@ void MainWindow::Refresh() {
 
 void MainWindow::Press(Outcome (GenerationModes::*press)()) {
     const Outcome outcome = ((*modes_).*press)();
+    fileMenu_->PressEnded();
     if (outcome == Outcome::ExitRequested) Exit();
 }
 

@@ -11,6 +11,8 @@
 #include "record/character_record.h"
 #include "sheet/sheet_sink.h"
 #include "sheet/sheet_viewer.h"
+#include "ui/file_chooser.h"
+#include "ui/file_menu.h"
 #include "ui/generation_modes.h"
 
 class QTabWidget;
@@ -27,6 +29,7 @@ struct WindowServices {
     SheetViewer* viewer = nullptr;      // the desktop's viewer when null
     std::filesystem::path sheetPath;    // the default sheet path when empty
     std::function<void()> exitProgram;  // ends the application with status 0 when empty
+    FileChooser* files = nullptr;       // Qt's file, choice and print dialogs when null
 };
 
 // frmCharGen: the character record's front end. Every field is a control of the same
@@ -43,6 +46,7 @@ class MainWindow final : public QMainWindow, private RecordListener {
     QWidget* Control(Field field) const { return controls_[Index(field)]; }
     QTabWidget* tabs() const { return SSTab1_; }
     AboutBox* aboutBox() const;
+    FileMenu* fileMenu() const { return fileMenu_; }
 
     // Shows the controls the record's texts.
     void Refresh();
@@ -85,17 +89,20 @@ class MainWindow final : public QMainWindow, private RecordListener {
     std::unique_ptr<Dice> ownDice_;
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<SheetViewer> ownViewer_;
+    std::unique_ptr<FileChooser> ownFiles_;
     Dialogs* dialogs_;
     SheetViewer* viewer_;
     std::function<void()> exitProgram_;
     std::unique_ptr<CharacterRecord> record_;
-    std::unique_ptr<SheetFileSink> sink_;
+    std::unique_ptr<KeepingSheetSink> sink_;
     std::unique_ptr<GenerationModes> modes_;
 
     QTabWidget* SSTab1_ = nullptr;
     std::array<QWidget*, kFieldCount> controls_{};
     std::vector<std::pair<QWidget*, std::vector<Placement>>> pages_;
     QPointer<AboutBox> about_;
+    FileMenu* fileMenu_ = nullptr;
+    FileChooser* files_ = nullptr;
     bool refreshing_ = false;
     bool checking_ = false;
     bool returningFocus_ = false;

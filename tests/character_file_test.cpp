@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "generators/age_handedness.h"
+#include "record/random_dice.h"
+#include "saved/character_json.h"
+#include "test_support.h"
+#include "ui/generation_modes.h"
+#include "ui_test_support.h"
+
+namespace dossier {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string GoodLine() {
+    SeededDice dice(4);
+    CharacterRecord record = StartupRecord(dice);
+    testing::RecordingSink sink;
+    testing::ScriptedDialogs none;
+    GenerationModes(record, sink, none).cmdQuikGen_Click();
+    return CharacterJsonLine(SaveCharacter(record, sink.sheets.at(0), {"G", "L", "P"}, "quick"), 1);
+}
+
+// The good line with one piece replaced.
+std::string With(const std::string& from, const std::string& to) {
+    std::string line = GoodLine();
+    const std::size_t at = line.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return line.replace(at, from.size(), to);
+}
+
+TEST(CharacterFile, ReadsBackWhatWasSaved) {
+    const std::vector<SavedCharacter> read =
+        ParseCharacterLines(GoodLine() + "\n" + GoodLine(), "f");
+    ASSERT_EQ(read.size(), 2U);
+    EXPECT_EQ(CharacterJsonLine(read[1], 1), GoodLine());
+}
+
+TEST(CharacterFile, EveryKindOfBadInputNamesTheFileTheLineAndTheFault) {
+    const std::string good = GoodLine();
+    const std::pair<std::string, std::string> rows[] = {
+        {"hello", "f: line 1: not JSON"},
+        {good.substr(0, good.size() / 2), "f: line 1: not JSON"},
+        {good + "[1, 2]", "f: line 2: not a character"},
+        {With("\"format\":1", "\"format\":2"), "\"format\" is 2"},
+        {With("\"format\":1,", ""), "no \"format\""},
+        {With("\"cboRace\":", "\"cboRace\":7,\"x\":"), "\"fields.cboRace\" is number, not text"},
+        {With("\"txtSV\":", "\"tx\":"), "\"fields.txtSV\" is missing"},
+        {With("\"cboSex\":", "\"cboSexy\":\"M\",\"cboSex\":"), "unknown field \"fields.cboSexy\""},
+        {With("\"heightClass\":", "\"colour\":1,\"heightClass\":"), "unknown key \"colour\""},
+        {With("\"cboHair\":\"", "\"cboHair\":\"" + std::string(100000, 'x')),
+         "characters long; at most 1000"},
+        {With("\"cboHair\":\"", "\"cboHair\":\"\\u0007"), "\"fields.cboHair\" holds a control"},
+        {With("\"heightClass\":\"", "\"heightClass\":\"Q"), "which is no class"},
+        {With("\"languages\":[", "\"languages\":[\"7\","), "\"sheet.languages\" holds"},
+        {With("\"text\":", "\"txt\":"), "unknown key \"sheet.txt\""},
+        {"", "f: holds no character"},
+        {"\n  \n", "f: holds no character"}};
+    for (const auto& [text, fault] : rows) {
+        try {
+            ParseCharacterLines(text, "f");
+            ADD_FAILURE() << "read: " << text.substr(0, 60);
+        } catch (const CharacterFileError& error) {
+            EXPECT_NE(std::string(error.what()).find(fault), std::string::npos)
+                << error.what() << "\nexpected: " << fault;
+        }
+    }
+}
+
+TEST(CharacterFile, AFolderOrAHugeFileIsRefusedBeforeItIsRead) {
+    const fs::path folder = testing::UniqueTempPath("character-file");
+    fs::create_directories(folder);
+    const fs::path huge = folder / "huge.jsonl";
+    std::ofstream(huge).close();
+    fs::resize_file(huge, 65 * 1024 * 1024);  // sparse: nothing is written
+    for (const auto& [path, fault] : {std::pair{folder, std::string("is a folder")},
+                                      {huge, std::string("a character file is at most")},
+                                      {folder / "none", std::string("No such file")}}) {
+        try {
+            ReadCharacterFile(path);
+            ADD_FAILURE() << path;
+        } catch (const CharacterFileError& error) {
+            EXPECT_NE(std::string(error.what()).find(path.string() + ": "), std::string::npos);
+            EXPECT_NE(std::string(error.what()).find(fault), std::string::npos) << error.what();
+        }
+    }
+    fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace dossier
