@@ -36,6 +36,15 @@ floor=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "cat '$scratch/sheets' > /dev/nu
 peak=$( { /usr/bin/time -f "%M" "$build/src/dossier-cli" --count 100000 --seed 1 --output - > /dev/null; } 2>&1 | tail -1)
 echo "dossier-cli ${cli} ms; the same $(stat -c %s "$scratch/sheets") bytes written by cat: ${floor} ms; peak memory ${peak} KB"
 
+echo
+echo "== Whole process, 1000 characters (median of 5): text beside JSON, the roster and PDFs"
+for format in sheet json roster roster-pdf pdf; do
+    out="$scratch/out.$format"; [ "$format" = sheet ] || [ "$format" = json ] && out=-
+    ms=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "'$build/src/dossier-cli' --count 1000 --seed 1 --format $format --output $out > /dev/null"; done | median)
+    kb=$( { /usr/bin/time -f "%M" "$build/src/dossier-cli" --count 1000 --seed 1 --format $format --output $out > /dev/null; } 2>&1 | tail -1)
+    echo "--format $format: ${ms} ms, peak memory ${kb} KB"
+done
+
 if [ -x "$build/bench/dossier_startup_probe" ] && command -v xvfb-run >/dev/null; then
     echo
     echo "== Window start-up to its first painted frame (median of $runs, whole process, under Xvfb)"

@@ -1,6 +1,9 @@
 // Renders each tab of the window and the about box to PNG files, for the README.
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -37,11 +40,23 @@ int main(int argc, char** argv) {
             QApplication::processEvents();
             window.grab().save(folder + "/" + names[tab] + "-generated.png");
         }
-        window.mnuAbout_Click();
-        QApplication::processEvents();
-        QTimer::singleShot(300, [&] {
-            window.aboutBox()->grab().save(folder + "/about.png");
-            QApplication::quit();
+        // The File menu open over the window, as the screen shows it.
+        auto* file = window.findChild<QMenu*>("mnuFile");
+        file->popup(window.mapToGlobal(window.menuBar()->actionGeometry(
+                                                             window.menuBar()->actions()[0])
+                                           .bottomLeft()));
+        QTimer::singleShot(300, [&, file] {
+            const QRect shown = window.frameGeometry().united(file->geometry());
+            QGuiApplication::primaryScreen()
+                ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+                .save(folder + "/file-menu.png");
+            file->hide();
+            window.mnuAbout_Click();
+            QApplication::processEvents();
+            QTimer::singleShot(300, [&] {
+                window.aboutBox()->grab().save(folder + "/about.png");
+                QApplication::quit();
+            });
         });
     });
     return QApplication::exec();
