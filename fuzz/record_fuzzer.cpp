@@ -60,7 +60,7 @@ class FuzzDialogs final : public Dialogs {
 
 class CheckingSink final : public SheetSink {
   public:
-    void Deliver(const CharacterRecord&, CharacterSheet sheet) override {
+    void Deliver(const CharacterRecord&, const CharacterSheet& sheet) override {
         if (const auto problem = testing::SheetFormatProblem(sheet.text)) {
             Fail("malformed sheet: " + *problem + "\n" + sheet.text);
         }

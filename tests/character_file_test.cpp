@@ -56,7 +56,7 @@ TEST(CharacterFile, EveryKindOfBadInputNamesTheFileTheLineAndTheFault) {
         {With("\"cboHair\":\"", "\"cboHair\":\"\\u0007"), "\"fields.cboHair\" holds a control"},
         {With("\"heightClass\":\"", "\"heightClass\":\"Q"), "which is no class"},
         {With("\"languages\":[", "\"languages\":[\"7\","), "\"sheet.languages\" holds"},
-        {With("\"text\":", "\"txt\":"), "unknown key \"sheet.txt\""},
+        {With("\"Offense\":", "\"Offence\":"), "\"sheet.derived.Offense\" is missing"},
         {"", "f: holds no character"},
         {"\n  \n", "f: holds no character"}};
     for (const auto& [text, fault] : rows) {

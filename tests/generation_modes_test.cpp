@@ -157,7 +157,7 @@ TEST_F(Modes, ValuesThatAreNotNumbersStopWithAMessageAndNoSheet) {
 
 TEST_F(Modes, ASheetThatCannotBeWrittenIsReported) {
     struct FailingSink final : SheetSink {
-        void Deliver(const CharacterRecord& r, CharacterSheet) override {
+        void Deliver(const CharacterRecord& r, const CharacterSheet&) override {
             glasses = r.Text(Field::cboGlasses);
             throw SheetWriteError("/nowhere/char.txt", "No such file or directory");
         }

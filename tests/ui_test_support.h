@@ -14,8 +14,8 @@ namespace dossier::testing {
 // Keeps every sheet delivered, with the glasses the record showed at that moment.
 class RecordingSink final : public SheetSink {
   public:
-    void Deliver(const CharacterRecord& record, CharacterSheet sheet) override {
-        sheets.push_back(std::move(sheet));
+    void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) override {
+        sheets.push_back(sheet);
         glassesAtSheet.push_back(record.Text(Field::cboGlasses));
     }
     std::vector<CharacterSheet> sheets;

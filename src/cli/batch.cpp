@@ -22,17 +22,43 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// One character as the batch made it: straight from the generation, or saved. Only the
+// formats that need the saved form pay for it.
+class Made {
+  public:
+    Made(const ModeRunner& runner, const char* mode) : runner_(&runner), mode_(mode) {}
+    explicit Made(const SavedCharacter& saved) : saved_(&saved) {}
+
+    const std::string& SheetText() const {
+        return saved_ != nullptr ? saved_->sheetText : runner_->sheet().text;
+    }
+    const SavedCharacter& Saved() const {
+        if (saved_ == nullptr) {
+            kept_ = SaveCharacter(runner_->record(), runner_->sheet(), runner_->moment(), mode_);
+            saved_ = &*kept_;
+        }
+        return *saved_;
+    }
+
+  private:
+    const ModeRunner* runner_ = nullptr;
+    const char* mode_ = nullptr;
+    mutable const SavedCharacter* saved_ = nullptr;
+    mutable std::optional<SavedCharacter> kept_;
+};
+
 // The bytes one character takes in a text format; the roster's heading comes first.
-std::string Encoded(Format format, const SavedCharacter& character, long long index) {
+// Every channel gets a sheet in the same bytes: the sheet file's encoding.
+std::string Encoded(Format format, const Made& character, long long index,
+                    CharacterJsonWriter& json) {
     switch (format) {
         case Format::Json:
-            return CharacterJsonLine(character, index);
+            return json.Line(character.Saved(), index);
         case Format::Roster:
             return (index == 1 ? RosterMarkdownHeading() : std::string()) +
-                   RosterMarkdownBlock(MakeRosterBlock(character, index));
+                   RosterMarkdownBlock(MakeRosterBlock(character.Saved(), index));
         default:
-            // Every channel gets the same bytes: the sheet file's encoding.
-            return ToSheetEncoding(character.sheetText);
+            return ToSheetEncoding(character.SheetText());
     }
 }
 
@@ -40,7 +66,7 @@ std::string Encoded(Format format, const SavedCharacter& character, long long in
 class Destination {
   public:
     virtual ~Destination() = default;
-    virtual void Put(long long index, const SavedCharacter& character) = 0;
+    virtual void Put(long long index, const Made& character) = 0;
     virtual void Finish() {}
     // What the user has of the batch when it stops after `generated` characters.
     virtual std::string Kept(long long generated, long long total) const = 0;
@@ -56,8 +82,8 @@ std::string SheetsOf(long long done, long long total) {
 class StreamDestination final : public Destination {
   public:
     StreamDestination(std::ostream& out, Format format) : out_(out), format_(format) {}
-    void Put(long long index, const SavedCharacter& character) override {
-        const std::string text = Encoded(format_, character, index);
+    void Put(long long index, const Made& character) override {
+        const std::string text = Encoded(format_, character, index, json_);
         errno = 0;
         out_.write(text.data(), static_cast<std::streamsize>(text.size()));
         Check();
@@ -81,6 +107,7 @@ class StreamDestination final : public Destination {
     }
     std::ostream& out_;
     Format format_;
+    CharacterJsonWriter json_;
     long long put_ = 0;
 };
 
@@ -93,8 +120,8 @@ class FileDestination final : public Destination {
   public:
     FileDestination(const fs::path& path, Format format)
         : file_(Tidied(path)), path_(path), format_(format) {}
-    void Put(long long index, const SavedCharacter& character) override {
-        file_.Write(Encoded(format_, character, index));
+    void Put(long long index, const Made& character) override {
+        file_.Write(Encoded(format_, character, index, json_));
     }
     void Finish() override { file_.Commit(); }
     std::string Kept(long long /*generated*/, long long /*total*/) const override {
@@ -106,6 +133,7 @@ class FileDestination final : public Destination {
     ReplacingFile file_;
     fs::path path_;
     Format format_;
+    CharacterJsonWriter json_;
 };
 
 // A PDF of sheets or the roster, built page by page.
@@ -113,8 +141,8 @@ class DocumentDestination final : public Destination {
   public:
     DocumentDestination(const fs::path& path, PdfKind kind)
         : document_(OpenPdf(Tidied(path), kind)), path_(path) {}
-    void Put(long long index, const SavedCharacter& character) override {
-        document_->Add(character, index);
+    void Put(long long index, const Made& character) override {
+        document_->Add(character.Saved(), index);
     }
     void Finish() override { document_->Finish(); }
     std::string Kept(long long /*generated*/, long long /*total*/) const override {
@@ -137,11 +165,11 @@ class FolderDestination final : public Destination {
     ~FolderDestination() override {
         if (written_ > 0) SyncFileSystemOf(folder_);
     }
-    void Put(long long index, const SavedCharacter& character) override {
+    void Put(long long index, const Made& character) override {
         std::string number = std::to_string(index);
         number.insert(0, kSheetNumberDigits - number.size(), '0');
         ReplaceFileWith(folder_ / ("char-" + number + ".txt"),
-                        Encoded(Format::Sheet, character, index), Durability::Deferred);
+                        Encoded(Format::Sheet, character, index, json_), Durability::Deferred);
         ++written_;
     }
     std::string Kept(long long /*generated*/, long long total) const override {
@@ -152,6 +180,7 @@ class FolderDestination final : public Destination {
   private:
     fs::path folder_;
     long long written_ = 0;
+    CharacterJsonWriter json_;
 };
 
 std::unique_ptr<Destination> ChooseDestination(const CliOptions& options, std::ostream& out) {
@@ -202,34 +231,35 @@ class Characters {
         } else {
             dice_ = std::make_unique<ClockDice>();
         }
+        runner_.emplace(options, *dice_);
     }
     long long count() const {
         return options_.load ? static_cast<long long>(loaded_.size()) : options_.count;
     }
-    // The index-th character (from 1), or nothing when the mode would not make it; then
-    // messages says why.
-    std::optional<SavedCharacter> Make(long long index, std::string& messages) {
-        if (options_.load && options_.mode == nullptr) return loaded_[index - 1];
-        CliOptions typed = options_;
+    // The index-th character (from 1), valid until the next; nothing when the mode would not
+    // make it, and messages() says why.
+    std::optional<Made> Make(long long index) {
+        if (options_.load && options_.mode == nullptr) return Made(loaded_[index - 1]);
+        const Presets* presets = &options_.presets;
         if (options_.load) {
             // The saved character typed in as presets; the mode's own answers stay.
-            typed.presets.clear();
+            typed_.clear();
             const SavedCharacter& saved = loaded_[index - 1];
             for (const FieldInfo& info : AllFields())
-                typed.presets.emplace_back(info.field, saved.Text(info.field));
+                typed_.emplace_back(info.field, saved.Text(info.field));
+            presets = &typed_;
         }
-        ModeRun run(*dice_);
-        if (!RunMode(typed, *options_.mode, run)) {
-            messages = run.messages;
-            return std::nullopt;
-        }
-        return SaveCharacter(run.record, run.sheet, run.moment, options_.mode->name);
+        if (!runner_->Run(*options_.mode, *presets)) return std::nullopt;
+        return Made(*runner_, options_.mode->name);
     }
+    const std::string& messages() const { return runner_->messages(); }
 
   private:
     const CliOptions& options_;
     std::vector<SavedCharacter> loaded_;
     std::unique_ptr<Dice> dice_;
+    std::optional<ModeRunner> runner_;
+    Presets typed_;
 };
 
 }  // namespace
@@ -248,11 +278,11 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
         destination = ChooseDestination(options, out);
         Progress progress(err, total, environment.stderrIsTerminal && total >= 1000);
         for (long long index = 1; index <= total && stopSignal() == 0; ++index) {
-            std::string messages;
-            const std::optional<SavedCharacter> character = characters.Make(index, messages);
+            const std::optional<Made> character = characters.Make(index);
             if (!character) {
-                err << messages;
-                if (messages.empty()) err << "dossier-cli: the character was not generated\n";
+                err << characters.messages();
+                if (characters.messages().empty())
+                    err << "dossier-cli: the character was not generated\n";
                 return 2;
             }
             destination->Put(index, *character);

@@ -1,65 +1,44 @@
 #include "cli/mode_run.h"
 
-#include "sheet/sheet_sink.h"
-#include "ui/generation_modes.h"
+#include "generators/age_handedness.h"
 
 namespace dossier::cli {
 
-namespace {
+ModeRunner::ModeRunner(const CliOptions& options, Dice& dice)
+    : options_(options), record_(StartupRecord(dice)), modes_(record_, *this, *this) {}
 
-// Keeps the sheet a mode delivers, with the fields that may change after it.
-class CaptureSink final : public SheetSink {
-  public:
-    explicit CaptureSink(ModeRun& run) : run_(run) {}
-    void Deliver(const CharacterRecord& record, CharacterSheet sheet) override {
-        run_.sheet = std::move(sheet);
-        run_.moment = {record.Text(Field::cboGlasses), record.Text(Field::cboLoss),
-                       record.Text(Field::cboPhysique)};
-        run_.delivered = true;
-    }
+bool ModeRunner::Run(const ModeInfo& mode, const Presets& presets, RecordListener* listener) {
+    record_.Reset();
+    sheet_ = nullptr;
+    messages_.clear();
+    askedSex_ = askedLevel_ = false;
+    for (const auto& [field, text] : presets) record_.Write(field, text);
+    record_.SetListener(listener);
+    const Outcome outcome = (modes_.*(mode.press))();
+    record_.SetListener(nullptr);
+    return outcome == Outcome::Completed && sheet_ != nullptr;
+}
 
-  private:
-    ModeRun& run_;
-};
+void ModeRunner::Deliver(const CharacterRecord& record, const CharacterSheet& sheet) {
+    sheet_ = &sheet;
+    moment_.glasses = record.Text(Field::cboGlasses);
+    moment_.loss = record.Text(Field::cboLoss);
+    moment_.physique = record.Text(Field::cboPhysique);
+}
 
-// Answers each prompt once from the options; asked again means the answer was refused,
+// Each prompt is answered once from the options; asked again means the answer was refused,
 // and a terminal has no one to ask, so the second time counts as a cancel.
-class PresetAnswers final : public Dialogs {
-  public:
-    PresetAnswers(const CliOptions& options, std::string& messages)
-        : options_(options), messages_(messages) {}
+std::optional<std::string> ModeRunner::Prompt(const std::string& /*message*/,
+                                              const std::string& title) {
+    const bool sex = title == "Sex";
+    bool& asked = sex ? askedSex_ : askedLevel_;
+    if (asked) return std::nullopt;
+    asked = true;
+    return sex ? options_.sexAnswer : options_.levelAnswer;
+}
 
-    std::optional<std::string> Prompt(const std::string& /*message*/,
-                                      const std::string& title) override {
-        const bool sex = title == "Sex";
-        bool& asked = sex ? askedSex_ : askedLevel_;
-        if (asked) return std::nullopt;
-        asked = true;
-        return sex ? options_.sexAnswer : options_.levelAnswer;
-    }
-    void Message(const std::string& message, const std::string& title) override {
-        messages_ += "dossier-cli: " + title + ": " + message + '\n';
-    }
-
-  private:
-    const CliOptions& options_;
-    std::string& messages_;
-    bool askedSex_ = false;
-    bool askedLevel_ = false;
-};
-
-}  // namespace
-
-bool RunMode(const CliOptions& options, const ModeInfo& mode, ModeRun& run,
-             RecordListener* listener) {
-    for (const auto& [field, text] : options.presets) run.record.Write(field, text);
-    run.record.SetListener(listener);
-    CaptureSink sink(run);
-    PresetAnswers answers(options, run.messages);
-    GenerationModes modes(run.record, sink, answers);
-    const Outcome outcome = (modes.*(mode.press))();
-    run.record.SetListener(nullptr);
-    return outcome == Outcome::Completed && run.delivered;
+void ModeRunner::Message(const std::string& message, const std::string& title) {
+    messages_ += "dossier-cli: " + title + ": " + message + '\n';
 }
 
 }  // namespace dossier::cli

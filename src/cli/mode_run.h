@@ -1,29 +1,50 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/cli_options.h"
-#include "generators/age_handedness.h"
 #include "record/character_record.h"
 #include "saved/saved_character.h"
 #include "sheet/character_sheet.h"
+#include "sheet/sheet_sink.h"
+#include "ui/generation_modes.h"
 
 namespace dossier::cli {
 
-// One character generated as the options say: the presets typed into a start-up record,
-// then the mode's button pressed, its prompts answered from the options.
-struct ModeRun {
-    explicit ModeRun(Dice& dice) : record(StartupRecord(dice)) {}
+using Presets = std::vector<std::pair<Field, std::string>>;
 
-    CharacterRecord record;
-    CharacterSheet sheet;
-    SheetMoment moment;      // the fields the sheet printed that may change after it
-    bool delivered = false;  // a sheet was written
-    std::string messages;    // what the dialogs told the user, a line each
+// Generates characters one after another as the options say: the presets typed into a
+// start-up record, then the mode's button pressed, its prompts answered from the options.
+// One record, one sheet and one set of modes serve the whole batch.
+class ModeRunner final : private SheetSink, private Dialogs {
+  public:
+    ModeRunner(const CliOptions& options, Dice& dice);
+
+    // True when the mode made a character; what it made stays until the next run. listener,
+    // when given, hears every write the mode makes (not the presets' own).
+    bool Run(const ModeInfo& mode, const Presets& presets, RecordListener* listener = nullptr);
+
+    const CharacterRecord& record() const { return record_; }
+    const CharacterSheet& sheet() const { return *sheet_; }
+    const SheetMoment& moment() const { return moment_; }
+    const std::string& messages() const { return messages_; }
+
+  private:
+    void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) override;
+    std::optional<std::string> Prompt(const std::string& message,
+                                      const std::string& title) override;
+    void Message(const std::string& message, const std::string& title) override;
+
+    const CliOptions& options_;
+    CharacterRecord record_;
+    GenerationModes modes_;
+    const CharacterSheet* sheet_ = nullptr;
+    SheetMoment moment_;  // what the sheet printed of the fields that change after it
+    std::string messages_;
+    bool askedSex_ = false;
+    bool askedLevel_ = false;
 };
-
-// listener, when given, hears every write the mode makes (not the presets' own).
-bool RunMode(const CliOptions& options, const ModeInfo& mode, ModeRun& run,
-             RecordListener* listener = nullptr);
 
 }  // namespace dossier::cli

@@ -43,9 +43,9 @@ CliOptions OptionsFor(const CliOptions& options, const ModeInfo& mode) {
 std::vector<Field> Overwritten(const CliOptions& options, const ModeInfo& mode) {
     const CliOptions moved = OptionsFor(options, mode);
     SeededDice dice(1);
-    ModeRun run(dice);
+    ModeRunner runner(moved, dice);
     WrittenFields written;
-    RunMode(moved, mode, run, &written);
+    runner.Run(mode, moved.presets, &written);
     std::vector<Field> fields;
     for (const auto& [field, text] : moved.presets) {
         if (written.fields.contains(field) &&

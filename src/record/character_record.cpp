@@ -10,6 +10,15 @@ CharacterRecord::CharacterRecord(Dice& dice, AgeHook ageHook) : dice_(&dice), ag
     }
 }
 
+void CharacterRecord::Reset() {
+    for (const FieldInfo& info : AllFields()) texts_[Index(info.field)].assign(info.startupText);
+    working.knowledgeAreas = {};
+    working.lastRoll = 0;
+    working.sexFixed = 0;
+    working.heightClass.clear();
+    working.weightClass.clear();
+}
+
 void CharacterRecord::Write(Field field, std::string text) {
     std::string& slot = texts_[Index(field)];
     if (field != Field::txtAge) {

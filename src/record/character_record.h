@@ -44,6 +44,9 @@ class CharacterRecord {
     // Start-up state: the window's design-time texts, working values cleared.
     explicit CharacterRecord(Dice& dice, AgeHook ageHook = nullptr);
 
+    // Back to the start-up state, as a new record would be, keeping the space of its texts.
+    void Reset();
+
     const std::string& Text(Field field) const { return texts_[Index(field)]; }
 
     // Writing txtAge runs the age hook before returning. The hook's own writes run

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "platform/utf8_text.h"
+#include "sheet/sheet_sections.h"
 
 namespace dossier {
 
@@ -14,7 +15,6 @@ using Json = nlohmann::ordered_json;
 
 // Far above anything Dossier writes, far below what would strain memory.
 constexpr std::size_t kLongestField = 1000;
-constexpr std::size_t kLongestSheet = 64 * 1024;
 constexpr std::uintmax_t kLargestFile = 64 * 1024 * 1024;
 
 [[noreturn]] void Refuse(const std::string& where, const std::string& what) {
@@ -54,9 +54,8 @@ class LineReader {
         character.weightClass = OneOf(line, "weightClass", {"", "L", "A", "H"});
 
         const Json& sheet = Member(line, "sheet", Json::value_t::object);
-        OnlyKeys(
-            sheet, "sheet.",
-            {"glasses", "loss", "physique", "derived", "languages", "education", "areas", "text"});
+        OnlyKeys(sheet, "sheet.",
+                 {"glasses", "loss", "physique", "derived", "languages", "education", "areas"});
         character.moment = {Text(sheet, "glasses", kLongestField, "sheet."),
                             Text(sheet, "loss", kLongestField, "sheet."),
                             Text(sheet, "physique", kLongestField, "sheet.")};
@@ -79,7 +78,14 @@ class LineReader {
             character.areas.emplace_back(Text(area, "name", kLongestField, "sheet.areas."),
                                          area["score"].get<int>());
         }
-        character.sheetText = Text(sheet, "text", kLongestSheet, "sheet.", true);
+        if (const std::optional<std::string> missing = MissingDerivedValue(character))
+            Refuse(where_, "\"sheet.derived." + *missing + "\" is missing");
+        for (const auto& [name, score] : character.areas)
+            if (name.size() > kAreaNameWidth)
+                Refuse(where_,
+                       "the area \"" + name.substr(0, 40) + "...\" is no area of knowledge");
+        // The sheet as written, laid out again from what it was made of: no die is rolled.
+        character.sheetText = LaidOutSheet(character);
         return character;
     }
 
@@ -133,32 +139,99 @@ class LineReader {
 
 }  // namespace
 
-std::string CharacterJsonLine(const SavedCharacter& character, long long index) {
+// The line's shape is built once; each character then only assigns the values, so the
+// texts reuse their space instead of a new tree being built and freed for every line.
+struct CharacterJsonWriter::Shape {
+    Json line;
+    Json* index;
+    Json* mode;
+    std::array<Json*, kFieldCount> fields;
+    Json* heightClass;
+    Json* weightClass;
+    Json* glasses;
+    Json* loss;
+    Json* physique;
+    Json* derived;
+    Json* languages;
+    Json* education;
+    Json* areas;
+};
+
+CharacterJsonWriter::CharacterJsonWriter() : shape_(std::make_unique<Shape>()) {
     Json fields = Json::object();
+    for (const FieldInfo& info : AllFields()) fields[std::string(info.name)] = "";
+    Json& line = shape_->line;
+    line = {{"format", kCharacterFormat},
+            {"index", 0},
+            {"mode", ""},
+            {"fields", std::move(fields)},
+            {"heightClass", ""},
+            {"weightClass", ""},
+            {"sheet",
+             {{"glasses", ""},
+              {"loss", ""},
+              {"physique", ""},
+              {"derived", Json::object()},
+              {"languages", Json::array()},
+              {"education", ""},
+              {"areas", Json::array()}}}};
+    shape_->index = &line["index"];
+    shape_->mode = &line["mode"];
     for (const FieldInfo& info : AllFields())
-        fields[std::string(info.name)] = character.Text(info.field);
-    Json derived = Json::object();
-    for (const auto& [name, value] : character.derived) derived[name] = value;
-    Json areas = Json::array();
-    for (const auto& [name, score] : character.areas)
-        areas.push_back({{"name", name}, {"score", score}});
-    const Json line = {{"format", kCharacterFormat},
-                       {"index", index},
-                       {"mode", character.mode},
-                       {"fields", std::move(fields)},
-                       {"heightClass", character.heightClass},
-                       {"weightClass", character.weightClass},
-                       {"sheet",
-                        {{"glasses", character.moment.glasses},
-                         {"loss", character.moment.loss},
-                         {"physique", character.moment.physique},
-                         {"derived", std::move(derived)},
-                         {"languages", character.languages},
-                         {"education", character.education},
-                         {"areas", std::move(areas)},
-                         {"text", character.sheetText}}}};
+        shape_->fields[Index(info.field)] = &line["fields"][std::string(info.name)];
+    shape_->heightClass = &line["heightClass"];
+    shape_->weightClass = &line["weightClass"];
+    Json& sheet = line["sheet"];
+    shape_->glasses = &sheet["glasses"];
+    shape_->loss = &sheet["loss"];
+    shape_->physique = &sheet["physique"];
+    shape_->derived = &sheet["derived"];
+    shape_->languages = &sheet["languages"];
+    shape_->education = &sheet["education"];
+    shape_->areas = &sheet["areas"];
+}
+
+CharacterJsonWriter::~CharacterJsonWriter() = default;
+
+std::string CharacterJsonWriter::Line(const SavedCharacter& character, long long index) {
+    Shape& shape = *shape_;
+    const auto assign = [](Json* node, const std::string& text) {
+        node->get_ref<std::string&>().assign(text);
+    };
+    *shape.index = index;
+    assign(shape.mode, character.mode);
+    for (std::size_t i = 0; i < kFieldCount; ++i) assign(shape.fields[i], character.fields[i]);
+    assign(shape.heightClass, character.heightClass);
+    assign(shape.weightClass, character.weightClass);
+    assign(shape.glasses, character.moment.glasses);
+    assign(shape.loss, character.moment.loss);
+    assign(shape.physique, character.moment.physique);
+    if (shape.derived->size() != character.derived.size()) {
+        *shape.derived = Json::object();
+        for (const auto& [name, value] : character.derived) (*shape.derived)[name] = value;
+    } else {
+        std::size_t i = 0;
+        for (auto& [key, value] : shape.derived->items()) value = character.derived[i++].second;
+    }
+    Json::array_t& languages = shape.languages->get_ref<Json::array_t&>();
+    languages.resize(character.languages.size());
+    for (std::size_t i = 0; i < languages.size(); ++i) languages[i] = character.languages[i];
+    assign(shape.education, character.education);
+    Json::array_t& areas = shape.areas->get_ref<Json::array_t&>();
+    while (areas.size() < character.areas.size()) areas.push_back({{"name", ""}, {"score", 0}});
+    areas.resize(character.areas.size());
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        areas[i]["name"].get_ref<std::string&>().assign(character.areas[i].first);
+        areas[i]["score"] = character.areas[i].second;
+    }
     // Typed texts need not be valid UTF-8; replace what is not rather than fail.
-    return line.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
+    std::string text = shape.line.dump(-1, ' ', false, Json::error_handler_t::replace);
+    text += '\n';
+    return text;
+}
+
+std::string CharacterJsonLine(const SavedCharacter& character, long long index) {
+    return CharacterJsonWriter().Line(character, index);
 }
 
 std::vector<SavedCharacter> ParseCharacterLines(std::string_view text, const std::string& name) {

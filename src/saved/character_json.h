@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,6 +16,18 @@ inline constexpr int kCharacterFormat = 1;
 
 // One JSON Lines record of the character, ending in a newline.
 std::string CharacterJsonLine(const SavedCharacter& character, long long index);
+
+// The same for many characters, cheaper each after the first.
+class CharacterJsonWriter {
+  public:
+    CharacterJsonWriter();
+    ~CharacterJsonWriter();
+    std::string Line(const SavedCharacter& character, long long index);
+
+  private:
+    struct Shape;
+    std::unique_ptr<Shape> shape_;
+};
 
 // A file or line that holds no character Dossier can use; what() names the file, the line
 // and what is wrong.

@@ -1,5 +1,9 @@
 #include "saved/saved_character.h"
 
+#include <algorithm>
+
+#include "sheet/sheet_sections.h"
+
 namespace dossier {
 
 namespace {
@@ -43,6 +47,77 @@ SavedCharacter SaveCharacter(const CharacterRecord& record, const CharacterSheet
         saved.areas.emplace_back(Trimmed(area.name), area.score);
     saved.sheetText = sheet.text;
     return saved;
+}
+
+namespace {
+
+constexpr const char* kDerivedNames[] = {"Offense",
+                                         "Deception",
+                                         "Evasion",
+                                         "Deactivation",
+                                         "Observation",
+                                         "Shock Resistance",
+                                         "Gambling Value",
+                                         "Movement Value",
+                                         "Life Level",
+                                         "Balance",
+                                         "Wellness",
+                                         "Perception",
+                                         "Hand to Hand Combat Value",
+                                         "Surprise Value"};
+
+std::optional<long long> DerivedValue(const SavedCharacter& character, std::string_view name) {
+    for (const auto& [key, value] : character.derived)
+        if (key == name) return value;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> MissingDerivedValue(const SavedCharacter& character) {
+    for (const char* name : kDerivedNames)
+        if (!DerivedValue(character, name)) return std::string(name);
+    return std::nullopt;
+}
+
+std::string LaidOutSheet(const SavedCharacter& character) {
+    CharacterSheet sheet;
+    const auto value = [&character](const char* name) {
+        return DerivedValue(character, name).value_or(0);
+    };
+    // The sheet prints the window's Wellness as "Balance" and its Balance as "Wellness".
+    sheet.derived = {value("Offense"),
+                     value("Deception"),
+                     value("Evasion"),
+                     value("Deactivation"),
+                     value("Observation"),
+                     value("Shock Resistance"),
+                     value("Gambling Value"),
+                     value("Movement Value"),
+                     value("Life Level"),
+                     value("Balance"),
+                     value("Wellness"),
+                     value("Perception"),
+                     value("Hand to Hand Combat Value"),
+                     value("Surprise Value")};
+    sheet.languages = character.languages;
+    sheet.education = character.education;
+    std::vector<std::string> padded;
+    padded.reserve(character.areas.size());
+    for (const auto& [name, score] : character.areas) {
+        padded.push_back(name +
+                         std::string(kAreaNameWidth - std::min(kAreaNameWidth, name.size()), ' '));
+        sheet.areas.push_back({padded.back(), score});
+    }
+    const auto text = [&character](Field field) -> const std::string& {
+        // The sheet printed these before the mode changed them again.
+        if (field == Field::cboGlasses) return character.moment.glasses;
+        if (field == Field::cboLoss) return character.moment.loss;
+        if (field == Field::cboPhysique) return character.moment.physique;
+        return character.Text(field);
+    };
+    LayOutSheet(text, sheet);
+    return sheet.text;
 }
 
 void TypeInto(CharacterRecord& record, const SavedCharacter& character) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,6 +39,12 @@ struct SavedCharacter {
 
 SavedCharacter SaveCharacter(const CharacterRecord& record, const CharacterSheet& sheet,
                              const SheetMoment& moment, std::string mode);
+
+// The sheet the character was saved with, laid out again from its fields and sections.
+std::string LaidOutSheet(const SavedCharacter& character);
+
+// The name of a derived value the sheet prints that the character lacks, if any.
+std::optional<std::string> MissingDerivedValue(const SavedCharacter& character);
 
 // Writes the saved fields into the record as a user types them (the age hook runs) and
 // gives back the classes, so any button then works on it as on a character just generated.

@@ -22,7 +22,7 @@ constexpr std::string_view kHyphens33 = "---------------------------------";
 class LineWriter {
   public:
     explicit LineWriter(std::string& out) : out_(out) {
-        out_.resize(4096);
+        out_.resize(std::max<std::size_t>(out_.capacity(), 4096));
         at_ = out_.data();
         end_ = at_ + out_.size();
     }
@@ -80,25 +80,31 @@ class LineWriter {
 
 }  // namespace
 
-CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
+void ComposeCharacterSheet(CharacterRecord& record, CharacterSheet& sheet) {
     RollCoordinationLoss(record);
     RollPhysique(record);
 
-    CharacterSheet sheet;
     sheet.traits = ReadPrimaryTraits(record);
     sheet.derived = DeriveTraits(sheet.traits);
     sheet.languages = RollLanguages(record, sheet.traits.K);
     sheet.education = RollEducation(record);
     const double goal = LoadKnowledgeAreas(record);
     const double knowledge = ReadNumber(record, Field::txtK);
+    sheet.areas.clear();
     for (const AreaScore& area : RollAreas(record, goal, knowledge)) {
         sheet.areas.push_back(
             {record.working.knowledgeAreas[static_cast<std::size_t>(area.slot)], area.score});
     }
+    LayOutSheet([&record](Field field) -> const std::string& { return record.Text(field); }, sheet);
+}
 
-    const auto text = [&record](dossier::Field field) -> const std::string& {
-        return record.Text(field);
-    };
+CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
+    CharacterSheet sheet;
+    ComposeCharacterSheet(record, sheet);
+    return sheet;
+}
+
+void LayOutSheet(const std::function<const std::string&(Field)>& text, CharacterSheet& sheet) {
     const std::string& physique = text(Field::cboPhysique);
     const DerivedTraitValues& d = sheet.derived;
 
@@ -172,7 +178,6 @@ CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
     line.Field(kHyphens33).End();
     for (const KnowledgeArea& area : sheet.areas) line.Field(area.name).Add(area.score).End();
     line.Finish();
-    return sheet;
 }
 
 }  // namespace dossier

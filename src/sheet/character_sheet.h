@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,5 +29,11 @@ struct CharacterSheet {
 // then rolls the sheet's own sections and lays out the lines. Throws FieldValueError
 // before rolling any section when a primary trait is not a number.
 CharacterSheet ComposeCharacterSheet(CharacterRecord& record);
+// The same into a sheet kept from before, whose space is used again.
+void ComposeCharacterSheet(CharacterRecord& record, CharacterSheet& sheet);
+
+// Lays out the sheet's text from the fields as text gives them and the sections and derived
+// values already in the sheet; rolls nothing. Saved characters get their sheets back this way.
+void LayOutSheet(const std::function<const std::string&(Field)>& text, CharacterSheet& sheet);
 
 }  // namespace dossier

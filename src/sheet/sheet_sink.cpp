@@ -4,12 +4,12 @@
 
 namespace dossier {
 
-void SheetFileSink::Deliver(const CharacterRecord& /*record*/, CharacterSheet sheet) {
+void SheetFileSink::Deliver(const CharacterRecord& /*record*/, const CharacterSheet& sheet) {
     if (!tidied_) {
         tidied_ = true;
         RemoveAbandonedTemporaries(path_.has_parent_path() ? path_.parent_path() : ".");
     }
-    WriteSheetFile(path_, std::move(sheet.text));
+    WriteSheetFile(path_, sheet.text);
 }
 
 }  // namespace dossier

@@ -8,11 +8,12 @@
 namespace dossier {
 
 // Receives every sheet a generation finishes. The window writes it to the sheet file;
-// the CLI streams it or keeps it for JSON.
+// the CLI streams it or keeps it for JSON. The sheet lives until the next generation: a sink
+// that keeps it copies it.
 class SheetSink {
   public:
     virtual ~SheetSink() = default;
-    virtual void Deliver(const CharacterRecord& record, CharacterSheet sheet) = 0;
+    virtual void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) = 0;
 };
 
 // Replaces the sheet file at one path with every sheet delivered.
@@ -20,7 +21,7 @@ class SheetFileSink final : public SheetSink {
   public:
     explicit SheetFileSink(std::filesystem::path path) : path_(std::move(path)) {}
 
-    void Deliver(const CharacterRecord& record, CharacterSheet sheet) override;
+    void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) override;
     const std::filesystem::path& path() const { return path_; }
 
   private:

@@ -13,12 +13,11 @@
 
 namespace dossier {
 
-void KeepingSheetSink::Deliver(const CharacterRecord& record, CharacterSheet sheet) {
+void KeepingSheetSink::Deliver(const CharacterRecord& record, const CharacterSheet& sheet) {
     const SheetMoment moment{record.Text(Field::cboGlasses), record.Text(Field::cboLoss),
                              record.Text(Field::cboPhysique)};
-    CharacterSheet kept = sheet;
-    file_.Deliver(record, std::move(sheet));  // throws when the sheet cannot be written
-    delivered_.emplace(std::move(kept), moment);
+    file_.Deliver(record, sheet);  // throws when the sheet cannot be written
+    delivered_.emplace(sheet, moment);
 }
 
 std::optional<std::pair<CharacterSheet, SheetMoment>> KeepingSheetSink::TakeDelivered() {

@@ -19,7 +19,7 @@ namespace dossier {
 class KeepingSheetSink final : public SheetSink {
   public:
     explicit KeepingSheetSink(std::filesystem::path path) : file_(std::move(path)) {}
-    void Deliver(const CharacterRecord& record, CharacterSheet sheet) override;
+    void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) override;
     const std::filesystem::path& path() const { return file_.path(); }
     // The sheet delivered since the last call, with what it printed of the changing fields.
     std::optional<std::pair<CharacterSheet, SheetMoment>> TakeDelivered();

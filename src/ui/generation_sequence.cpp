@@ -75,7 +75,8 @@ void GenerationSequence::cmdUseParam_Click() {
 }
 
 void GenerationSequence::WriteCharacterSheet() {
-    sink_.Deliver(record_, ComposeCharacterSheet(record_));
+    ComposeCharacterSheet(record_, sheet_);
+    sink_.Deliver(record_, sheet_);
 }
 
 }  // namespace dossier

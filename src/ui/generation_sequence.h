@@ -1,6 +1,7 @@
 #pragma once
 
 #include "record/character_record.h"
+#include "sheet/character_sheet.h"
 #include "sheet/sheet_sink.h"
 
 namespace dossier {
@@ -26,6 +27,7 @@ class GenerationSequence {
   private:
     CharacterRecord& record_;
     SheetSink& sink_;
+    CharacterSheet sheet_;  // kept, so that each sheet reuses the space of the last
 };
 
 }  // namespace dossier
