@@ -306,3 +306,32 @@ TEST_F(CliProcess, BadInputToLoadIsRefusedAndNothingIsWritten) {
 
 }  // namespace
 }  // namespace dossier
+
+namespace dossier {
+namespace {
+
+TEST_F(CliProcess, HostilePresetsEndInAnExitCodeNeverASignal) {
+    const std::string texts[] = {"",
+                                 " ",
+                                 std::string(10000, '7'),
+                                 "\x01\x1b[31m\t\r\n",
+                                 "\xFF\xFE no UTF-8",
+                                 "\"",
+                                 "1e309",
+                                 "nan",
+                                 "-0",
+                                 "32768",
+                                 "-32769"};
+    for (const std::string& flag :
+         {"--sex", "--race", "--age", "--height", "--weight", "--level", "--ps", "--k", "--cd"}) {
+        for (const std::string& text : texts) {
+            const ChildProcess::Exit exit = Run(
+                {"--mode", "my-traits", "--output", "-", "--seed", "1", flag, text}, "/dev/null");
+            EXPECT_EQ(exit.signal, 0) << flag << " \"" << text.substr(0, 20) << '"';
+            EXPECT_TRUE(exit.code == 0 || exit.code == 2) << flag << " exit " << exit.code;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace dossier

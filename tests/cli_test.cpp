@@ -1,3 +1,4 @@
+// dossier-cli in-process: parsing, presets and what each output holds.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -30,40 +31,17 @@ CliRun RunCli(std::vector<std::string> args) {
             err.str()};
 }
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class Cli : public ::testing::Test {
-  protected:
-    void SetUp() override { fs::remove_all(folder), fs::create_directories(folder); }
-    void TearDown() override { fs::remove_all(folder); }
-    fs::path folder = testing::UniqueTempPath("cli");
-};
-
-TEST_F(Cli, HelpListsEveryModeAndVersionIsFourOne) {
-    const CliRun help = RunCli({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    for (const char* caption :
-         {"\"Completely Random Generation\"", "\"Random Generation  By Level\"",
-          "\"My Characteristcs Random Traits\"", "\"Generate NPC Using My Traits\""}) {
-        EXPECT_NE(help.out.find(caption), std::string::npos) << caption;
-    }
+TEST(Cli, HelpVersionAndEveryRefusedUsageWithItsMessage) {
+    EXPECT_NE(RunCli({"--help"}).out.find("\"Random Generation  By Level\""), std::string::npos);
     EXPECT_EQ(RunCli({"--version"}).out, "dossier-cli 4.1\n");
-}
-
-TEST_F(Cli, InvalidUsageAndValuesExitTwoAndWriteNothing) {
     const std::pair<std::vector<std::string>, const char*> rows[] = {
         {{"--mode", "fast"}, "--mode"},
-        {{"--count", "0"}, "--count"},
         {{"--bogus"}, "bogus"},
         {{"--age", "22.0"}, "Invalid Age: Enter an integer from 1 to 100."},
         {{"--level", "05"}, "Invalid Level: Enter an integer from 1 to 20."},
         {{"--sex", "MALE"}, "Invalid Sex: Enter Male (M) or Female (F) "},
         {{"--mode", "sex"}, "--sex"},
         {{"--mode", "level"}, "--level"},
-        {{"--mode", "sex-level", "--sex", "f", "--level", "0"}, "Invalid Level"},
         {{"--count", "3"}, "--output"},
         {{"--mode", "my-traits", "--ch", "abc", "--output", "-"},
          "Charm must be a whole number, such as 75"}};
@@ -75,11 +53,10 @@ TEST_F(Cli, InvalidUsageAndValuesExitTwoAndWriteNothing) {
     }
 }
 
-TEST_F(Cli, PresetsAreTypedIntoTheRecord) {
+TEST(Cli, PresetsAreTypedIntoTheRecord) {
     const CliRun run = RunCli({"--mode",     "my-characteristics",
                                "--sex",      "f",
                                "--race",     "Asian",
-                               "--hair",     "Gray",
                                "--age",      "57",
                                "--height",   "5'10\"",
                                "--military", "Seaman",
@@ -88,72 +65,44 @@ TEST_F(Cli, PresetsAreTypedIntoTheRecord) {
                                "--seed",     "9",
                                "--output",   "-"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    for (const char* line :
-         {"Sex        Female\"", "Age        57\"", "Level      12\"", "Hair Color Gray\"",
-          "Height     5'10\"\"", "Race       Asian\"", "\"Seaman, Navy\""}) {
+    for (const char* line : {"Sex        Female\"", "Age        57\"", "Level      12\"",
+                             "Height     5'10\"\"", "Race       Asian\"", "\"Seaman, Navy\""})
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
-    }
 }
 
-TEST_F(Cli, SeededBatchesToTheStreamAndToNumberedFiles) {
+TEST(Cli, ASeededBatchIsTheSameOnTheStreamAndInItsFiles) {
     const CliRun a = RunCli({"--count", "12", "--seed", "77", "--output", "-"});
-    ASSERT_EQ(a.exitCode, 0);
-    EXPECT_EQ(a.out, RunCli({"--count", "12", "--seed", "77", "--output", "-"}).out);
     EXPECT_NE(a.out, RunCli({"--count", "12", "--seed", "78", "--output", "-"}).out);
-
-    ASSERT_EQ(
-        RunCli({"--count", "12", "--seed", "77", "--output", (folder / "npcs").string() + "/"})
-            .exitCode,
-        0);
+    const fs::path folder = testing::UniqueTempPath("cli");
+    ASSERT_EQ(RunCli({"--count", "12", "--seed", "77", "--output", folder.string() + "/"}).exitCode,
+              0);
     std::string joined;
     for (int i = 1; i <= 12; ++i) {
-        const fs::path file =
-            folder / "npcs" / ((i < 10 ? "char-00000" : "char-0000") + std::to_string(i) + ".txt");
-        ASSERT_TRUE(fs::exists(file)) << file;
-        joined += ReadAll(file);
+        std::ifstream in(
+            folder / ((i < 10 ? "char-00000" : "char-0000") + std::to_string(i) + ".txt"),
+            std::ios::binary);
+        joined += std::string(std::istreambuf_iterator<char>(in), {});
     }
-    EXPECT_EQ(joined, a.out) << "the files hold the same bytes as the stream, one sheet each";
-
-    const fs::path one = folder / "one.txt";
-    std::ofstream(one) << "old";
-    ASSERT_EQ(RunCli({"--seed", "3", "--output", one.string()}).exitCode, 0);
-    EXPECT_EQ(ReadAll(one), RunCli({"--seed", "3", "--output", "-"}).out);
+    fs::remove_all(folder);
+    EXPECT_EQ(joined, a.out);
 }
 
-TEST_F(Cli, UnwritableOutputExitsOneAndLeavesNothingPartial) {
-    std::ofstream(folder / "file") << "x";
-    for (const fs::path& target : {folder / "missing" / "out.jsonl", folder / "file" / "npcs"}) {
-        const CliRun run =
-            RunCli({"--count", "2", "--format", "json", "--output", target.string()});
-        EXPECT_EQ(run.exitCode, 1) << target;
-        EXPECT_NE(run.err.find(target.string()), std::string::npos) << run.err;
-    }
-    EXPECT_EQ(RunCli({"--count", "3", "--output", (folder / "file").string()}).exitCode, 2)
-        << "several sheets never go into one file";
-    EXPECT_EQ(ReadAll(folder / "file"), "x");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1)
-        << "no temporary files are left";
-}
-
-TEST_F(Cli, JsonLinesCarryTheRecordAndTheSheet) {
+TEST(Cli, JsonLinesCarryTheRecordAndTheSheetsSections) {
     const CliRun run = RunCli({"--count", "3", "--seed", "11", "--format", "json", "--mode",
                                "sex-level", "--sex", "F", "--level", "14"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     std::istringstream lines(run.out);
-    std::string line;
     int index = 0;
-    while (std::getline(lines, line)) {
+    for (std::string line; std::getline(lines, line);) {
         const nlohmann::json character = nlohmann::json::parse(line);
         EXPECT_EQ(character["index"], ++index);
-        EXPECT_EQ(character["fields"].size(), 33U);
         EXPECT_EQ(character["fields"]["cboSex"], "Female");
         EXPECT_EQ(character["fields"]["txtLevel"], "14");
-        const nlohmann::json& sheet = character["sheet"];
-        EXPECT_EQ(sheet["derived"].size(), 14U);
-        EXPECT_FALSE(sheet["languages"].empty());
-        EXPECT_NE(sheet["areas"][0]["name"].get<std::string>().back(), ' ') << "names are trimmed";
-        EXPECT_EQ(sheet["derived"]["Balance"].get<int>(),
-                  std::stoi(character["fields"]["txtWell"].get<std::string>()));
+        EXPECT_EQ(character["sheet"]["derived"].size(), 14U);
+        EXPECT_NE(character["sheet"]["areas"][0]["name"].get<std::string>().back(), ' ');
+        EXPECT_EQ(character["sheet"]["derived"]["Balance"].get<int>(),
+                  std::stoi(character["fields"]["txtWell"].get<std::string>()))
+            << "the sheet's Balance is the window's Wellness";
     }
     EXPECT_EQ(index, 3);
 }

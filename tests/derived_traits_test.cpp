@@ -26,6 +26,21 @@ TEST_F(RecordTest, DerivedFieldsFromDistinctTraits) {
     for (const auto& [field, text] : expected) EXPECT_EQ(Text(field), text) << FieldName(field);
 }
 
+// Together with the row above, every two-trait formula meets an odd sum, so a half rounded
+// too early (each trait halved first) or the wrong way shows.
+TEST(DeriveTraits, OddSums) {
+    const std::pair<PrimaryTraitValues, std::array<long long, 14>> rows[] = {
+        {{71, 81, 61, 74, 53, 50}, {62, 78, 66, 52, 57, 68, 64, 182, 13, 56, 66, 54, 137, 144}},
+        {{70, 80, 63, 75, 52, 51}, {63, 78, 66, 52, 58, 69, 64, 184, 13, 57, 66, 54, 136, 144}}};
+    for (const auto& [traits, expected] : rows) {
+        const DerivedTraitValues d = DeriveTraits(traits);
+        EXPECT_EQ((std::array<long long, 14>{d.OF, d.DP, d.EV, d.DA, d.OB, d.SR, d.GV, d.MV, d.LL,
+                                             d.Well, d.BA, d.PR, d.HTH, d.SV}),
+                  expected)
+            << traits.PS;
+    }
+}
+
 TEST(DeriveTraits, RoundingCases) {
     using D = DerivedTraitValues;
     const std::tuple<const char*, PrimaryTraitValues, long long D::*, long long> rows[] = {

@@ -84,6 +84,54 @@ TEST_F(RecordTest, MilitaryService) {
     }
 }
 
+// Each band at both edges, served at its least term and, one year short of it, thrown back
+// for a roll of 1. An age of 60 rolls a 45-sided term die; a die of 2T gives the term T.
+TEST_F(RecordTest, EveryRankBandAtItsEdgesAndItsLeastTerm) {
+    const std::tuple<int, int, const char*, const char*> rows[] = {
+        {1, 0, "Private", "Sea. Recruit"},
+        {10, 0, "Private", "Sea. Recruit"},
+        {11, 1, "Private", "Sea. Appr."},
+        {30, 1, "Private", "Sea. Appr."},
+        {31, 2, "Private 1st Class", "Seaman"},
+        {60, 2, "Private 1st Class", "Seaman"},
+        {61, 3, "Corporal", "Petty Officer 3rd Class"},
+        {69, 3, "Corporal", "Petty Officer 3rd Class"},
+        {70, 4, "Sergeant", "Petty Officer 2nd Class"},
+        {75, 4, "Sergeant", "Petty Officer 2nd Class"},
+        {76, 5, "Staff Sgt.", "Petty Officer 1"},
+        {81, 5, "Staff Sgt.", "Petty Officer 1"},
+        {82, 6, "Sgt. 1st Class", "Chief Petty Officer"},
+        {85, 6, "Sgt. 1st Class", "Chief Petty Officer"},
+        {86, 7, "Master Sgt.", "Senior Chief Petty Officer"},
+        {88, 7, "Master Sgt.", "Senior Chief Petty Officer"},
+        {89, 8, "Command Sgt. Major", "Master Chief Petty Officer"},
+        {90, 8, "Command Sgt. Major", "Master Chief Petty Officer"},
+        {91, 9, "Second Lt.", "Ensign"},
+        {92, 9, "Second Lt.", "Ensign"},
+        {93, 10, "First Lt.", "Lt. j.g."},
+        {95, 10, "First Lt.", "Lt. j.g."},
+        {96, 11, "Captain", "Lieutenant"},
+        {97, 12, "Major", "Lt. Commander"},
+        {98, 13, "Lt. Col.", "Commander"},
+        {99, 14, "Colonel", "Captain"},
+        {100, 15, "General", "Admiral"}};
+    for (const auto& [roll, least, army, navy] : rows) {
+        for (const int term : {least, least - 1}) {
+            if (term < 0) continue;
+            for (const auto& [d4, rank] : {std::pair{1, army}, {4, navy}}) {
+                Set(Field::cboMilitary, "Military Service");
+                Set(Field::txtAge, "60");
+                dice.Add({{45, term == 0 ? 1 : 2 * term}, {100, 1}, {4, d4}, {100, roll}});
+                if (term < least) dice.Add(100, 1);  // thrown back: the band needs a longer term
+                RollMilitary(record);
+                const char* lowest = d4 == 1 ? "Private" : "Sea. Recruit";
+                EXPECT_EQ(Text(Field::cboMilitary), term < least ? lowest : rank)
+                    << "roll " << roll << ", term " << term;
+            }
+        }
+    }
+}
+
 TEST_F(RecordTest, SetRankKeepsBothFieldsButRollsTheTermDie) {
     for (const char* rank : {"Captain", "No Military Service", "military service"}) {
         Set(Field::cboMilitary, rank);
