@@ -52,22 +52,23 @@ void KeepQuietUnlessFatal(QtMsgType type, const QMessageLogContext& /*context*/,
 }
 
 // Painting text needs a GUI application; PDFs need no display, so the offscreen platform
-// serves, whatever the environment names.
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
+// serves, whatever the environment names. Nothing when the program has one already.
+std::unique_ptr<QGuiApplication> GuiApplicationForPainting() {
+    if (QCoreApplication::instance() != nullptr) return nullptr;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QtMessageHandler previous = qInstallMessageHandler(KeepQuietUnlessFatal);
     static int argc = 1;
     static char name[] = "dossier-cli";
     static char* argv[] = {name, nullptr};
-    // Lives as long as the process: the PDFs may be written at any point of a batch.
-    new QGuiApplication(argc, argv);
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
     qInstallMessageHandler(previous);
+    return app;
 }
 
 class PdfDocument final : public CharacterDocument {
   public:
-    PdfDocument(const std::filesystem::path& path, PdfKind kind) : device_(path), kind_(kind) {
+    PdfDocument(const std::filesystem::path& path, PdfKind kind)
+        : app_(GuiApplicationForPainting()), device_(path), kind_(kind) {
         writer_.emplace(&device_);
         writer_->setPageSize(LocalePageSize());
         writer_->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
@@ -95,6 +96,7 @@ class PdfDocument final : public CharacterDocument {
     }
 
   private:
+    std::unique_ptr<QGuiApplication> app_;  // first made, last gone
     ReplacingFileDevice device_;
     PdfKind kind_;
     std::optional<QPdfWriter> writer_;
@@ -105,7 +107,6 @@ class PdfDocument final : public CharacterDocument {
 }  // namespace
 
 std::unique_ptr<CharacterDocument> OpenPdf(const std::filesystem::path& path, PdfKind kind) {
-    EnsureGuiApplication();
     return std::make_unique<PdfDocument>(path, kind);
 }
 

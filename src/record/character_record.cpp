@@ -19,16 +19,16 @@ void CharacterRecord::Reset() {
     working.weightClass.clear();
 }
 
-void CharacterRecord::Write(Field field, std::string text) {
+void CharacterRecord::Write(Field field, std::string_view text) {
     std::string& slot = texts_[Index(field)];
     if (field != Field::txtAge) {
-        slot = std::move(text);
+        slot.assign(text);
         if (listener_ != nullptr) listener_->FieldWritten(field);
         return;
     }
     // The age hook fires on a change of text, as the window's change event does.
     if (slot == text) return;
-    slot = std::move(text);
+    slot.assign(text);
     if (listener_ != nullptr) listener_->FieldWritten(field);
     if (ageHook_ != nullptr) ageHook_(*this);
 }

@@ -51,7 +51,8 @@ class CharacterRecord {
 
     // Writing txtAge runs the age hook before returning. The hook's own writes run
     // it again; they find a number there and stop, so the nesting ends by itself.
-    void Write(Field field, std::string text);
+    // The text is copied into the field's own space, which is kept from one write to the next.
+    void Write(Field field, std::string_view text);
 
     void SetListener(RecordListener* listener) { listener_ = listener; }
 
