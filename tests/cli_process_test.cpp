@@ -18,11 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ChildProcess;
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::ReadAll;
 
 int HiddenFiles(const fs::path& folder) {
     int hidden = 0;

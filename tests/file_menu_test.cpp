@@ -23,11 +23,7 @@ namespace dossier {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::ReadAll;
 
 // What a poppler tool prints for a file.
 std::string Poppler(const std::string& tool, const fs::path& pdf, const char* after = "") {

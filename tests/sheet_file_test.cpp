@@ -19,11 +19,7 @@ namespace dossier {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::ReadAll;
 
 class SheetFile : public ::testing::Test {
   protected:

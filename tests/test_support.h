@@ -26,9 +26,16 @@ class RecordTest : public ::testing::Test {
 
 #include <unistd.h>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace dossier::testing {
+
+// A file's bytes, or nothing when it cannot be read.
+inline std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 // A path in the temporary folder that no other test, nor another run of this one, uses:
 // ctest runs tests side by side.
