@@ -32,6 +32,11 @@ class Made {
     const std::string& SheetText() const {
         return saved_ != nullptr ? saved_->sheetText : runner_->sheet().text;
     }
+    // The JSON line, from the generation itself when there is no saved form yet.
+    std::string Json(CharacterJsonWriter& json, long long index) const {
+        if (saved_ != nullptr) return json.Line(*saved_, index);
+        return json.Line(runner_->record(), runner_->sheet(), runner_->moment(), mode_, index);
+    }
     const SavedCharacter& Saved() const {
         if (saved_ == nullptr) {
             kept_ = SaveCharacter(runner_->record(), runner_->sheet(), runner_->moment(), mode_);
@@ -53,7 +58,7 @@ std::string Encoded(Format format, const Made& character, long long index,
                     CharacterJsonWriter& json) {
     switch (format) {
         case Format::Json:
-            return json.Line(character.Saved(), index);
+            return character.Json(json, index);
         case Format::Roster:
             return (index == 1 ? RosterMarkdownHeading() : std::string()) +
                    RosterMarkdownBlock(MakeRosterBlock(character.Saved(), index));

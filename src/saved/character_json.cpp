@@ -186,6 +186,7 @@ CharacterJsonWriter::CharacterJsonWriter() : shape_(std::make_unique<Shape>()) {
     shape_->loss = &sheet["loss"];
     shape_->physique = &sheet["physique"];
     shape_->derived = &sheet["derived"];
+    for (const char* name : kSheetDerivedNames) (*shape_->derived)[name] = 0;
     shape_->languages = &sheet["languages"];
     shape_->education = &sheet["education"];
     shape_->areas = &sheet["areas"];
@@ -193,41 +194,79 @@ CharacterJsonWriter::CharacterJsonWriter() : shape_(std::make_unique<Shape>()) {
 
 CharacterJsonWriter::~CharacterJsonWriter() = default;
 
+namespace {
+
+void Assign(Json* node, std::string_view text) {
+    node->get_ref<std::string&>().assign(text);
+}
+
+void AssignLanguages(Json* node, const std::vector<int>& from) {
+    Json::array_t& languages = node->get_ref<Json::array_t&>();
+    languages.resize(from.size());
+    for (std::size_t i = 0; i < languages.size(); ++i) languages[i] = from[i];
+}
+
+std::string_view Trimmed(std::string_view padded) {
+    const std::size_t end = padded.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string_view() : padded.substr(0, end + 1);
+}
+
+}  // namespace
+
+std::string CharacterJsonWriter::Dump() const {
+    // Typed texts need not be valid UTF-8; replace what is not rather than fail.
+    return shape_->line.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 std::string CharacterJsonWriter::Line(const SavedCharacter& character, long long index) {
     Shape& shape = *shape_;
-    const auto assign = [](Json* node, const std::string& text) {
-        node->get_ref<std::string&>().assign(text);
-    };
     *shape.index = index;
-    assign(shape.mode, character.mode);
-    for (std::size_t i = 0; i < kFieldCount; ++i) assign(shape.fields[i], character.fields[i]);
-    assign(shape.heightClass, character.heightClass);
-    assign(shape.weightClass, character.weightClass);
-    assign(shape.glasses, character.moment.glasses);
-    assign(shape.loss, character.moment.loss);
-    assign(shape.physique, character.moment.physique);
-    if (shape.derived->size() != character.derived.size()) {
-        *shape.derived = Json::object();
-        for (const auto& [name, value] : character.derived) (*shape.derived)[name] = value;
-    } else {
-        std::size_t i = 0;
-        for (auto& [key, value] : shape.derived->items()) value = character.derived[i++].second;
-    }
-    Json::array_t& languages = shape.languages->get_ref<Json::array_t&>();
-    languages.resize(character.languages.size());
-    for (std::size_t i = 0; i < languages.size(); ++i) languages[i] = character.languages[i];
-    assign(shape.education, character.education);
+    Assign(shape.mode, character.mode);
+    for (std::size_t i = 0; i < kFieldCount; ++i) Assign(shape.fields[i], character.fields[i]);
+    Assign(shape.heightClass, character.heightClass);
+    Assign(shape.weightClass, character.weightClass);
+    Assign(shape.glasses, character.moment.glasses);
+    Assign(shape.loss, character.moment.loss);
+    Assign(shape.physique, character.moment.physique);
+    for (const auto& [name, value] : character.derived) (*shape.derived)[name] = value;
+    AssignLanguages(shape.languages, character.languages);
+    Assign(shape.education, character.education);
     Json::array_t& areas = shape.areas->get_ref<Json::array_t&>();
     while (areas.size() < character.areas.size()) areas.push_back({{"name", ""}, {"score", 0}});
     areas.resize(character.areas.size());
     for (std::size_t i = 0; i < areas.size(); ++i) {
-        areas[i]["name"].get_ref<std::string&>().assign(character.areas[i].first);
+        Assign(&areas[i]["name"], character.areas[i].first);
         areas[i]["score"] = character.areas[i].second;
     }
-    // Typed texts need not be valid UTF-8; replace what is not rather than fail.
-    std::string text = shape.line.dump(-1, ' ', false, Json::error_handler_t::replace);
-    text += '\n';
-    return text;
+    return Dump() + '\n';
+}
+
+std::string CharacterJsonWriter::Line(const CharacterRecord& record, const CharacterSheet& sheet,
+                                      const SheetMoment& moment, std::string_view mode,
+                                      long long index) {
+    Shape& shape = *shape_;
+    *shape.index = index;
+    Assign(shape.mode, mode);
+    for (const FieldInfo& info : AllFields())
+        Assign(shape.fields[Index(info.field)], record.Text(info.field));
+    Assign(shape.heightClass, record.working.heightClass);
+    Assign(shape.weightClass, record.working.weightClass);
+    Assign(shape.glasses, moment.glasses);
+    Assign(shape.loss, moment.loss);
+    Assign(shape.physique, moment.physique);
+    const std::array<long long, 14> derived = SheetDerivedValues(sheet.derived);
+    std::size_t i = 0;
+    for (auto& [key, value] : shape.derived->get_ref<Json::object_t&>()) value = derived[i++];
+    AssignLanguages(shape.languages, sheet.languages);
+    Assign(shape.education, sheet.education);
+    Json::array_t& areas = shape.areas->get_ref<Json::array_t&>();
+    while (areas.size() < sheet.areas.size()) areas.push_back({{"name", ""}, {"score", 0}});
+    areas.resize(sheet.areas.size());
+    for (std::size_t a = 0; a < areas.size(); ++a) {
+        Assign(&areas[a]["name"], Trimmed(sheet.areas[a].name));
+        areas[a]["score"] = sheet.areas[a].score;
+    }
+    return Dump() + '\n';
 }
 
 std::string CharacterJsonLine(const SavedCharacter& character, long long index) {

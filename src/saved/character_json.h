@@ -23,8 +23,12 @@ class CharacterJsonWriter {
     CharacterJsonWriter();
     ~CharacterJsonWriter();
     std::string Line(const SavedCharacter& character, long long index);
+    // The same straight from a generation, without making a SavedCharacter first.
+    std::string Line(const CharacterRecord& record, const CharacterSheet& sheet,
+                     const SheetMoment& moment, std::string_view mode, long long index);
 
   private:
+    std::string Dump() const;
     struct Shape;
     std::unique_ptr<Shape> shape_;
 };

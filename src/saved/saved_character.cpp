@@ -16,6 +16,10 @@ std::string Trimmed(std::string_view padded) {
 
 }  // namespace
 
+std::array<long long, 14> SheetDerivedValues(const DerivedTraitValues& d) {
+    return {d.OF, d.DP, d.EV, d.DA, d.OB, d.SR, d.GV, d.MV, d.LL, d.Well, d.BA, d.PR, d.HTH, d.SV};
+}
+
 SavedCharacter SaveCharacter(const CharacterRecord& record, const CharacterSheet& sheet,
                              const SheetMoment& moment, std::string mode) {
     SavedCharacter saved;
@@ -25,22 +29,9 @@ SavedCharacter SaveCharacter(const CharacterRecord& record, const CharacterSheet
     saved.heightClass = record.working.heightClass;
     saved.weightClass = record.working.weightClass;
     saved.moment = moment;
-    const DerivedTraitValues& d = sheet.derived;
-    // Named and ordered as the sheet prints them, Balance and Wellness included.
-    saved.derived = {{"Offense", d.OF},
-                     {"Deception", d.DP},
-                     {"Evasion", d.EV},
-                     {"Deactivation", d.DA},
-                     {"Observation", d.OB},
-                     {"Shock Resistance", d.SR},
-                     {"Gambling Value", d.GV},
-                     {"Movement Value", d.MV},
-                     {"Life Level", d.LL},
-                     {"Balance", d.Well},
-                     {"Wellness", d.BA},
-                     {"Perception", d.PR},
-                     {"Hand to Hand Combat Value", d.HTH},
-                     {"Surprise Value", d.SV}};
+    const std::array<long long, 14> derived = SheetDerivedValues(sheet.derived);
+    for (std::size_t i = 0; i < derived.size(); ++i)
+        saved.derived.emplace_back(kSheetDerivedNames[i], derived[i]);
     saved.languages = sheet.languages;
     saved.education = sheet.education;
     for (const KnowledgeArea& area : sheet.areas)
@@ -51,21 +42,6 @@ SavedCharacter SaveCharacter(const CharacterRecord& record, const CharacterSheet
 
 namespace {
 
-constexpr const char* kDerivedNames[] = {"Offense",
-                                         "Deception",
-                                         "Evasion",
-                                         "Deactivation",
-                                         "Observation",
-                                         "Shock Resistance",
-                                         "Gambling Value",
-                                         "Movement Value",
-                                         "Life Level",
-                                         "Balance",
-                                         "Wellness",
-                                         "Perception",
-                                         "Hand to Hand Combat Value",
-                                         "Surprise Value"};
-
 std::optional<long long> DerivedValue(const SavedCharacter& character, std::string_view name) {
     for (const auto& [key, value] : character.derived)
         if (key == name) return value;
@@ -75,7 +51,7 @@ std::optional<long long> DerivedValue(const SavedCharacter& character, std::stri
 }  // namespace
 
 std::optional<std::string> MissingDerivedValue(const SavedCharacter& character) {
-    for (const char* name : kDerivedNames)
+    for (const char* name : kSheetDerivedNames)
         if (!DerivedValue(character, name)) return std::string(name);
     return std::nullopt;
 }

@@ -37,6 +37,26 @@ struct SavedCharacter {
     const std::string& Text(Field field) const { return fields[Index(field)]; }
 };
 
+// The fourteen derived values as the sheet names and orders them; its "Balance" is the
+// window's Wellness and the other way round.
+inline constexpr const char* kSheetDerivedNames[] = {"Offense",
+                                                     "Deception",
+                                                     "Evasion",
+                                                     "Deactivation",
+                                                     "Observation",
+                                                     "Shock Resistance",
+                                                     "Gambling Value",
+                                                     "Movement Value",
+                                                     "Life Level",
+                                                     "Balance",
+                                                     "Wellness",
+                                                     "Perception",
+                                                     "Hand to Hand Combat Value",
+                                                     "Surprise Value"};
+
+// The sheet's derived values in that order.
+std::array<long long, 14> SheetDerivedValues(const DerivedTraitValues& d);
+
 SavedCharacter SaveCharacter(const CharacterRecord& record, const CharacterSheet& sheet,
                              const SheetMoment& moment, std::string mode);
 
