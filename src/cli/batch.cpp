@@ -252,6 +252,8 @@ class Characters {
             const SavedCharacter& saved = loaded_[index - 1];
             for (const FieldInfo& info : AllFields())
                 typed_.emplace_back(info.field, saved.Text(info.field));
+            // Presets given with --load are typed in after, over the saved fields.
+            typed_.insert(typed_.end(), options_.presets.begin(), options_.presets.end());
             presets = &typed_;
         }
         if (!runner_->Run(*options_.mode, *presets)) return std::nullopt;
