@@ -161,9 +161,11 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
                                           std::to_string(DOSSIER_VERSION_MINOR));
     app.footer(
         "Presets are typed into the character before the mode runs, as a user types into the\n"
-        "window; the mode keeps or replaces them as its button would. The sex and level modes\n"
-        "take their prompts' answers from --sex and --level.\n\n"
-        "Exit status: 0 done, 1 output could not be written, 2 invalid usage or input.");
+        "window; the mode keeps or replaces them as its button would, and a line on stderr\n"
+        "names those it rolls afresh. The sex and level modes take their prompts' answers\n"
+        "from --sex and --level.\n\n"
+        "Exit status: 0 done, 1 output could not be written, 2 invalid usage or input,\n"
+        "128 + the signal's number when interrupted (the file being written is thrown away).");
 
     std::string modeName = "quick";
     std::string formatName = "sheet";
@@ -177,6 +179,7 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     std::string countText = "1";
     CLI::Option* countOption =
         app.add_option("--count", countText, "How many characters to generate, 1 to 100000000")
+            ->type_name("N")
             ->default_str("1");
     app.add_option(
         "--output", options.output,
@@ -197,7 +200,8 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     std::optional<std::string> seedText;
     app.add_option("--seed", seedText,
                    "Roll reproducibly, a whole number from 0 to 18446744073709551615: same seed "
-                   "and arguments, same output");
+                   "and arguments, same output")
+        ->type_name("SEED");
 
     std::vector<std::optional<std::string>> presetValues(std::size(kPresets));
     for (std::size_t i = 0; i < std::size(kPresets); ++i) {
