@@ -77,6 +77,8 @@ class Destination {
     virtual std::string Kept(long long generated, long long total) const = 0;
     // Where the finished batch went, for a user at a terminal; empty when it is in plain view.
     virtual std::string Where() const { return {}; }
+    // A signal stops the batch: what is whole so far may still go out.
+    virtual void Interrupted() {}
 };
 
 std::string SheetsOf(long long done, long long total) {
@@ -84,26 +86,47 @@ std::string SheetsOf(long long done, long long total) {
            (total == 1 ? " sheet" : " sheets");
 }
 
+// Gathers whole sheets and hands them on some 64 KiB at a time: a stream given one sheet at a
+// time makes a system call for each.
 class StreamDestination final : public Destination {
   public:
-    StreamDestination(std::ostream& out, Format format) : out_(out), format_(format) {}
+    StreamDestination(std::ostream& out, Format format) : out_(out), format_(format) {
+        gathered_.reserve(kGathered + 4096);
+    }
     void Put(long long index, const Made& character) override {
-        const std::string text = Encoded(format_, character, index, json_);
-        errno = 0;
-        out_.write(text.data(), static_cast<std::streamsize>(text.size()));
-        Check();
-        put_ = index;
+        gathered_ += Encoded(format_, character, index, json_);
+        ++pending_;
+        if (gathered_.size() >= kGathered) Hand();
     }
     void Finish() override {
+        Hand();
         errno = 0;
         out_.flush();
         Check();
+    }
+    void Interrupted() override {
+        try {
+            Finish();
+        } catch (const SheetWriteError&) {
+            // Stopping anyway; what went out is counted.
+        }
     }
     std::string Kept(long long /*generated*/, long long total) const override {
         return SheetsOf(put_, total) + " went to standard output";
     }
 
   private:
+    static constexpr std::size_t kGathered = 1 << 16;
+
+    void Hand() {
+        if (gathered_.empty()) return;
+        errno = 0;
+        out_.write(gathered_.data(), static_cast<std::streamsize>(gathered_.size()));
+        Check();
+        put_ += pending_;
+        pending_ = 0;
+        gathered_.clear();
+    }
     // The stream keeps no reason of its own; the system's is still in errno.
     void Check() {
         if (out_) return;
@@ -113,7 +136,9 @@ class StreamDestination final : public Destination {
     std::ostream& out_;
     Format format_;
     CharacterJsonWriter json_;
-    long long put_ = 0;
+    std::string gathered_;
+    long long pending_ = 0;  // sheets gathered, not yet handed on
+    long long put_ = 0;      // sheets handed on
 };
 
 const fs::path& Tidied(const fs::path& path) {
@@ -298,6 +323,7 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
             progress.Done(index);
         }
         if (const int signal = stopSignal(); signal != 0) {
+            destination->Interrupted();
             err << "\ndossier-cli: stopped by signal " << signal << ": "
                 << destination->Kept(generated, total) << '\n';
             return 128 + signal;
