@@ -206,9 +206,12 @@ void AssignLanguages(Json* node, const std::vector<int>& from) {
     for (std::size_t i = 0; i < languages.size(); ++i) languages[i] = from[i];
 }
 
-std::string_view Trimmed(std::string_view padded) {
-    const std::size_t end = padded.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view() : padded.substr(0, end + 1);
+// The areas array with one {"name", "score"} object per area, kept from line to line.
+Json::array_t& AreasOfSize(Json* node, std::size_t size) {
+    Json::array_t& areas = node->get_ref<Json::array_t&>();
+    while (areas.size() < size) areas.push_back({{"name", ""}, {"score", 0}});
+    areas.resize(size);
+    return areas;
 }
 
 }  // namespace
@@ -231,9 +234,7 @@ std::string CharacterJsonWriter::Line(const SavedCharacter& character, long long
     for (const auto& [name, value] : character.derived) (*shape.derived)[name] = value;
     AssignLanguages(shape.languages, character.languages);
     Assign(shape.education, character.education);
-    Json::array_t& areas = shape.areas->get_ref<Json::array_t&>();
-    while (areas.size() < character.areas.size()) areas.push_back({{"name", ""}, {"score", 0}});
-    areas.resize(character.areas.size());
+    Json::array_t& areas = AreasOfSize(shape.areas, character.areas.size());
     for (std::size_t i = 0; i < areas.size(); ++i) {
         Assign(&areas[i]["name"], character.areas[i].first);
         areas[i]["score"] = character.areas[i].second;
@@ -259,11 +260,9 @@ std::string CharacterJsonWriter::Line(const CharacterRecord& record, const Chara
     for (auto& [key, value] : shape.derived->get_ref<Json::object_t&>()) value = derived[i++];
     AssignLanguages(shape.languages, sheet.languages);
     Assign(shape.education, sheet.education);
-    Json::array_t& areas = shape.areas->get_ref<Json::array_t&>();
-    while (areas.size() < sheet.areas.size()) areas.push_back({{"name", ""}, {"score", 0}});
-    areas.resize(sheet.areas.size());
+    Json::array_t& areas = AreasOfSize(shape.areas, sheet.areas.size());
     for (std::size_t a = 0; a < areas.size(); ++a) {
-        Assign(&areas[a]["name"], Trimmed(sheet.areas[a].name));
+        Assign(&areas[a]["name"], TrimmedAreaName(sheet.areas[a].name));
         areas[a]["score"] = sheet.areas[a].score;
     }
     return Dump() + '\n';

@@ -6,18 +6,14 @@
 
 namespace dossier {
 
-namespace {
-
-std::string Trimmed(std::string_view padded) {
-    const std::size_t end = padded.find_last_not_of(' ');
-    return std::string(end == std::string_view::npos ? std::string_view()
-                                                     : padded.substr(0, end + 1));
-}
-
-}  // namespace
 
 std::array<long long, 14> SheetDerivedValues(const DerivedTraitValues& d) {
     return {d.OF, d.DP, d.EV, d.DA, d.OB, d.SR, d.GV, d.MV, d.LL, d.Well, d.BA, d.PR, d.HTH, d.SV};
+}
+
+std::string_view TrimmedAreaName(std::string_view padded) {
+    const std::size_t end = padded.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string_view() : padded.substr(0, end + 1);
 }
 
 SavedCharacter SaveCharacter(const CharacterRecord& record, const CharacterSheet& sheet,
@@ -35,7 +31,7 @@ SavedCharacter SaveCharacter(const CharacterRecord& record, const CharacterSheet
     saved.languages = sheet.languages;
     saved.education = sheet.education;
     for (const KnowledgeArea& area : sheet.areas)
-        saved.areas.emplace_back(Trimmed(area.name), area.score);
+        saved.areas.emplace_back(TrimmedAreaName(area.name), area.score);
     saved.sheetText = sheet.text;
     return saved;
 }

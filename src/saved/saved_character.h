@@ -54,6 +54,9 @@ inline constexpr const char* kSheetDerivedNames[] = {"Offense",
                                                      "Hand to Hand Combat Value",
                                                      "Surprise Value"};
 
+// An area name without the blanks that pad it to the sheet's column.
+std::string_view TrimmedAreaName(std::string_view padded);
+
 // The sheet's derived values in that order.
 std::array<long long, 14> SheetDerivedValues(const DerivedTraitValues& d);
 
