@@ -6,7 +6,6 @@
 
 namespace dossier {
 
-
 std::array<long long, 14> SheetDerivedValues(const DerivedTraitValues& d) {
     return {d.OF, d.DP, d.EV, d.DA, d.OB, d.SR, d.GV, d.MV, d.LL, d.Well, d.BA, d.PR, d.HTH, d.SV};
 }
