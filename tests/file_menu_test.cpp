@@ -100,7 +100,7 @@ class FileMenuTest : public ::testing::Test {
         QTest::mouseClick(window->findChild<QPushButton*>("cmdQuikGen"), Qt::LeftButton);
     }
     std::string Sheet() const { return ReadAll(folder / "char.txt"); }
-    std::string Text(Field field) const { return window->record().Text(field); }
+    std::string Text(Field field) const { return std::string(window->record().Text(field)); }
 
     SeededDice dice{21};
     testing::ScriptedDialogs dialogs;

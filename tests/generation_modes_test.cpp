@@ -85,7 +85,7 @@ TEST_F(Modes, TheFixedSexLastsUntilSexAndLevelCompletes) {
     for (int i = 0; i < 100; ++i) {
         Press(&GenerationModes::cmdQuikGen_Click);
         ASSERT_EQ(record.Text(Field::cboSex), "Female");
-        levels.insert(record.Text(Field::txtLevel));
+        levels.emplace(record.Text(Field::txtLevel));
     }
     EXPECT_EQ(levels.size(), 10U) << "rolled levels run from 1 to 10";
     EXPECT_FALSE(levels.count("11") + levels.count("0"));
@@ -96,7 +96,7 @@ TEST_F(Modes, TheFixedSexLastsUntilSexAndLevelCompletes) {
     std::set<std::string> sexes;
     for (int i = 0; i < 40; ++i) {
         Press(&GenerationModes::cmdQuikGen_Click);
-        sexes.insert(record.Text(Field::cboSex));
+        sexes.emplace(record.Text(Field::cboSex));
     }
     EXPECT_EQ(sexes.size(), 2U) << "with the flag released the sex is rolled again";
 }

@@ -80,7 +80,7 @@ class Window : public ::testing::Test {
         QTest::keyClick(line, Qt::Key_Tab);
         QApplication::processEvents();
     }
-    const std::string& Text(Field field) const { return window->record().Text(field); }
+    std::string_view Text(Field field) const { return window->record().Text(field); }
 
     SeededDice dice{99};
     testing::ScriptedDialogs dialogs;
@@ -160,7 +160,7 @@ TEST_F(Window, TypingWritesTheRecord) {
     QLineEdit* age = Line(Field::txtAge);
     age->clear();
     QTest::keyClicks(age, " ");  // the age hook rolls at once, and the field shows it
-    EXPECT_GE(std::stoi(Text(Field::txtAge)), 22);
+    EXPECT_GE(std::stoi(std::string(Text(Field::txtAge))), 22);
     EXPECT_EQ(age->text().toStdString(), Text(Field::txtAge));
     Line(Field::cboSex)->selectAll();
     QTest::keyClicks(Line(Field::cboSex), "Fem");

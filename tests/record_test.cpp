@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "record/field.h"
+#include "record/numbers.h"
 #include "test_support.h"
 
 namespace dossier {
@@ -33,6 +34,25 @@ TEST_F(RecordTest, OnlyTheAgeHasAHook) {
     Set(Field::cboSex, " ");
     Set(Field::txtLevel, " ");
     EXPECT_EQ(Text(Field::txtLevel), " ");
+}
+
+TEST_F(RecordTest, TextsOfEveryLengthAndWrittenNumbersReadBack) {
+    const std::string longText(300, 'x');
+    for (const std::string& text :
+         {std::string(30, 'a'), std::string(31, 'b'), longText, std::string("5"), std::string()}) {
+        Set(Field::cboRace, text);
+        EXPECT_EQ(Text(Field::cboRace), text);
+        record.Write(Field::cboRace, Text(Field::cboRace));  // its own text written back
+        EXPECT_EQ(Text(Field::cboRace), text);
+    }
+    // A number the program wrote reads back without parsing; a text written over it is read.
+    record.WriteNumber(Field::txtK, -417);
+    EXPECT_EQ(Text(Field::txtK), "-417");
+    EXPECT_EQ(ReadNumber(record, Field::txtK), -417);
+    Set(Field::txtK, "61.5");
+    EXPECT_EQ(ReadNumber(record, Field::txtK), 61.5);
+    record.WriteNumber(Field::txtK, 40000);  // written, yet still outside the 16-bit range
+    EXPECT_THROW(ReadNumber(record, Field::txtK), FieldValueError);
 }
 
 }  // namespace

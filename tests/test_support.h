@@ -15,7 +15,7 @@ class RecordTest : public ::testing::Test {
         EXPECT_EQ(dice.Remaining(), 0U) << "the rule rolled fewer dice than scripted";
     }
 
-    const std::string& Text(Field field) const { return record.Text(field); }
+    std::string_view Text(Field field) const { return record.Text(field); }
     void Set(Field field, std::string text) { record.Write(field, std::move(text)); }
 
     ScriptedDice dice;

@@ -16,7 +16,7 @@ class RecordingSink final : public SheetSink {
   public:
     void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) override {
         sheets.push_back(sheet);
-        glassesAtSheet.push_back(record.Text(Field::cboGlasses));
+        glassesAtSheet.emplace_back(record.Text(Field::cboGlasses));
     }
     std::vector<CharacterSheet> sheets;
     std::vector<std::string> glassesAtSheet;

@@ -9,7 +9,7 @@ namespace dossier {
 void RollAge(CharacterRecord& record) {
     if (record.Text(Field::txtAge) != " ") return;
     const int roll = record.RollAndKeep(30);
-    record.Write(Field::txtAge, std::to_string(roll + 12));
+    record.WriteNumber(Field::txtAge, roll + 12);
     if (ReadNumber(record, Field::txtAge) < 22) record.Write(Field::txtAge, "22");
 }
 

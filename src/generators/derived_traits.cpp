@@ -42,7 +42,7 @@ DerivedTraitValues DeriveTraits(const PrimaryTraitValues& p) {
 void ComputeDerivedTraits(CharacterRecord& record) {
     const DerivedTraitValues d = DeriveTraits(ReadPrimaryTraits(record));
     const auto write = [&record](Field field, long long value) {
-        record.Write(field, std::to_string(value));
+        record.WriteNumber(field, value);
     };
     write(Field::txtOF, d.OF);
     write(Field::txtDP, d.DP);

@@ -21,7 +21,7 @@ void RollGlasses(CharacterRecord& record) {
 
 void RollCoordinationLoss(CharacterRecord& record) {
     const int roll = record.RollAndKeep(100);
-    const std::string& glasses = record.Text(Field::cboGlasses);
+    const std::string_view glasses = record.Text(Field::cboGlasses);
     if (glasses != "Glasses - no CLs" && glasses != "Glasses/CLs") {
         record.Write(Field::cboLoss, "N/A");
         return;

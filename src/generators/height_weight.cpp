@@ -83,7 +83,7 @@ int tall(CharacterRecord& record) {
 
 void RollHeight(CharacterRecord& record) {
     const int roll = record.RollAndKeep(10);
-    const std::string& sex = record.Text(Field::cboSex);
+    const std::string_view sex = record.Text(Field::cboSex);
     if (record.Text(Field::cboHeight) == "Height" && (sex == "Female" || sex == "Male")) {
         int offset = 0;
         if (roll == 1)
@@ -146,12 +146,11 @@ int RollWeightVariation(CharacterRecord& record, int base) {
 }
 
 void RollWeight(CharacterRecord& record) {
-    const std::string& sex = record.Text(Field::cboSex);
+    const std::string_view sex = record.Text(Field::cboSex);
     const bool female = sex == "Female";
     if (!female && sex != "Male") return;  // no base weight, so no weight and no class
     if (record.Text(Field::cboWeight) == "Weight") {
-        record.Write(Field::cboWeight,
-                     std::to_string(RollWeightVariation(record, female ? 135 : 160)));
+        record.WriteNumber(Field::cboWeight, RollWeightVariation(record, female ? 135 : 160));
     }
     // A weight typed as something other than a number keeps the class it had.
     const std::optional<double> pounds = ParseNumber(record.Text(Field::cboWeight));

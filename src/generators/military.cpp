@@ -51,7 +51,8 @@ void RollMilitary(CharacterRecord& record) {
     const double age = ReadNumber(record, Field::txtAge);
     const double sides = RoundHalfEven(age - 15);
     // The die size is a 16-bit number; an age near the bottom of the range would overflow it.
-    if (sides < kSmallestNumber) throw FieldValueError(Field::txtAge, record.Text(Field::txtAge));
+    if (sides < kSmallestNumber)
+        throw FieldValueError(Field::txtAge, std::string(record.Text(Field::txtAge)));
     const int d = record.DieRoll(static_cast<std::int16_t>(sides));
     const double term = RoundHalfEven(d / 2.0);
 

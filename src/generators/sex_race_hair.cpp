@@ -18,7 +18,7 @@ void RollRace(CharacterRecord& record) {
                                     : "Black";
     record.Write(Field::cboRace, race);
 
-    const std::string& rolled = record.Text(Field::cboRace);
+    const std::string_view rolled = record.Text(Field::cboRace);
     const bool gray = record.Text(Field::cboHair) == "Gray";
     if (gray) return;
     if (rolled == "Middle Eastern" || rolled == "Black") {

@@ -1,17 +1,15 @@
 #include "record/character_record.h"
 
-#include <utility>
+#include <charconv>
 
 namespace dossier {
 
 CharacterRecord::CharacterRecord(Dice& dice, AgeHook ageHook) : dice_(&dice), ageHook_(ageHook) {
-    for (const FieldInfo& info : AllFields()) {
-        texts_[Index(info.field)] = std::string(info.startupText);
-    }
+    Reset();
 }
 
 void CharacterRecord::Reset() {
-    for (const FieldInfo& info : AllFields()) texts_[Index(info.field)].assign(info.startupText);
+    for (const FieldInfo& info : AllFields()) texts_[Index(info.field)].Assign(info.startupText);
     working.knowledgeAreas = {};
     working.lastRoll = 0;
     working.sexFixed = 0;
@@ -20,17 +18,26 @@ void CharacterRecord::Reset() {
 }
 
 void CharacterRecord::Write(Field field, std::string_view text) {
-    std::string& slot = texts_[Index(field)];
-    if (field != Field::txtAge) {
-        slot.assign(text);
-        if (listener_ != nullptr) listener_->FieldWritten(field);
-        return;
-    }
+    Store(field, text, nullptr);
+}
+
+void CharacterRecord::WriteNumber(Field field, long long number) {
+    std::array<char, 24> digits{};
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+    const auto value = static_cast<double>(number);
+    Store(field, std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())),
+          &value);
+}
+
+void CharacterRecord::Store(Field field, std::string_view text, const double* number) {
+    FieldText& slot = texts_[Index(field)];
     // The age hook fires on a change of text, as the window's change event does.
-    if (slot == text) return;
-    slot.assign(text);
+    const bool ageChanged = field == Field::txtAge && slot.View() != text;
+    if (field == Field::txtAge && !ageChanged) return;
+    slot.Assign(text);
+    if (number != nullptr) slot.KeepNumber(*number);
     if (listener_ != nullptr) listener_->FieldWritten(field);
-    if (ageHook_ != nullptr) ageHook_(*this);
+    if (ageChanged && ageHook_ != nullptr) ageHook_(*this);
 }
 
 int CharacterRecord::RollAndKeep(std::int16_t sides) {

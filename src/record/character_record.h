@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,39 @@ struct WorkingValues {
 };
 
 class CharacterRecord;
+
+// One field's text, and its number when the program wrote one. Nearly every text fits the
+// inline space, so a write copies a few bytes and allocates nothing; a longer typed text
+// goes to the heap.
+class FieldText {
+  public:
+    std::string_view View() const {
+        return size_ <= kInline ? std::string_view(inline_.data(), size_) : std::string_view(long_);
+    }
+    const double* Number() const { return hasNumber_ ? &number_ : nullptr; }
+
+    void Assign(std::string_view text) {
+        if (text.size() <= kInline) {
+            std::memmove(inline_.data(), text.data(), text.size());  // text may be this one
+        } else {
+            long_.assign(text);
+        }
+        size_ = text.size();
+        hasNumber_ = false;
+    }
+    void KeepNumber(double number) {
+        number_ = number;
+        hasNumber_ = true;
+    }
+
+  private:
+    static constexpr std::size_t kInline = 30;
+    std::array<char, kInline> inline_{};
+    bool hasNumber_ = false;
+    std::size_t size_ = 0;
+    double number_ = 0;
+    std::string long_;
+};
 
 // Runs on every change of the age text; the generators install RollAge here.
 using AgeHook = void (*)(CharacterRecord&);
@@ -47,12 +81,17 @@ class CharacterRecord {
     // Back to the start-up state, as a new record would be, keeping the space of its texts.
     void Reset();
 
-    const std::string& Text(Field field) const { return texts_[Index(field)]; }
+    std::string_view Text(Field field) const { return texts_[Index(field)].View(); }
+    // The number the program wrote into the field, or null when the text came from elsewhere.
+    const double* WrittenNumber(Field field) const { return texts_[Index(field)].Number(); }
 
     // Writing txtAge runs the age hook before returning. The hook's own writes run
     // it again; they find a number there and stop, so the nesting ends by itself.
     // The text is copied into the field's own space, which is kept from one write to the next.
     void Write(Field field, std::string_view text);
+    // Writes a whole number as plain decimal text and keeps the number beside it, so
+    // reading it back costs no parsing.
+    void WriteNumber(Field field, long long number);
 
     void SetListener(RecordListener* listener) { listener_ = listener; }
 
@@ -63,7 +102,9 @@ class CharacterRecord {
     WorkingValues working;
 
   private:
-    std::array<std::string, kFieldCount> texts_;
+    void Store(Field field, std::string_view text, const double* number);
+
+    std::array<FieldText, kFieldCount> texts_;
     Dice* dice_;
     AgeHook ageHook_;
     RecordListener* listener_ = nullptr;

@@ -57,26 +57,20 @@ std::optional<double> ParseNumber(std::string_view text) {
 }
 
 double ReadNumber(const CharacterRecord& record, Field field) {
-    const std::string& text = record.Text(field);
-    const std::optional<double> value = ParseNumber(text);
+    std::optional<double> value;
+    if (const double* written = record.WrittenNumber(field)) {
+        value = *written;
+    } else {
+        value = ParseNumber(record.Text(field));
+    }
     if (!value || *value < kSmallestNumber || *value > kLargestNumber) {
-        throw FieldValueError(field, text);
+        throw FieldValueError(field, std::string(record.Text(field)));
     }
     return *value;
 }
 
 int ReadFloor(const CharacterRecord& record, Field field) {
     return static_cast<int>(std::floor(ReadNumber(record, field)));
-}
-
-double RoundHalfEven(double value) {
-    // Beyond 2^52 every double is whole already; below it the floor fits in 64 bits.
-    if (!(std::fabs(value) < 4503599627370496.0)) return value;
-    auto below = static_cast<long long>(value);
-    if (value < static_cast<double>(below)) --below;
-    const double fraction = value - static_cast<double>(below);
-    if (fraction > 0.5 || (fraction == 0.5 && below % 2 != 0)) ++below;
-    return static_cast<double>(below);
 }
 
 std::string WholeText(double wholeValue) {

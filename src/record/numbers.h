@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -38,7 +39,14 @@ double ReadNumber(const CharacterRecord& record, Field field);
 int ReadFloor(const CharacterRecord& record, Field field);
 
 // Nearest whole number, an exact half going to the even neighbour (60.5 -> 60, 61.5 -> 62).
-double RoundHalfEven(double value);
+inline double RoundHalfEven(double value) {
+    // Beside 2^52 a double has no room for a fraction, so adding it rounds as the hardware
+    // does by default, half to even, without a branch to mispredict on halves.
+    constexpr double kNoFraction = 4503599627370496.0;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < kNoFraction)) return value;
+    return std::copysign((magnitude + kNoFraction) - kNoFraction, value);
+}
 
 // A whole number as plain decimal text, minus sign only when negative.
 std::string WholeText(double wholeValue);

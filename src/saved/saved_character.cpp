@@ -80,14 +80,13 @@ std::string LaidOutSheet(const SavedCharacter& character) {
                          std::string(kAreaNameWidth - std::min(kAreaNameWidth, name.size()), ' '));
         sheet.areas.push_back({padded.back(), score});
     }
-    const auto text = [&character](Field field) -> const std::string& {
-        // The sheet printed these before the mode changed them again.
-        if (field == Field::cboGlasses) return character.moment.glasses;
-        if (field == Field::cboLoss) return character.moment.loss;
-        if (field == Field::cboPhysique) return character.moment.physique;
-        return character.Text(field);
-    };
-    LayOutSheet(text, sheet);
+    FieldTexts texts;
+    for (const FieldInfo& info : AllFields()) texts[Index(info.field)] = character.Text(info.field);
+    // The sheet printed these before the mode changed them again.
+    texts[Index(Field::cboGlasses)] = character.moment.glasses;
+    texts[Index(Field::cboLoss)] = character.moment.loss;
+    texts[Index(Field::cboPhysique)] = character.moment.physique;
+    LayOutSheet(texts, sheet);
     return sheet.text;
 }
 

@@ -13,70 +13,77 @@ namespace dossier {
 
 namespace {
 
-constexpr std::string_view kBlanks26 = "                          ";
-constexpr std::string_view kHyphens26 = "--------------------------";
-constexpr std::string_view kHyphens33 = "---------------------------------";
+constexpr char kBlanks26[] = "                          ";
+constexpr char kHyphens26[] = "--------------------------";
+constexpr char kHyphens33[] = "---------------------------------";
 
-// Lays out records of quoted fields; nothing inside a field is escaped. Writes through a
-// cursor into space made ahead, since a sheet is a hundred small pieces.
+// Lays out records of quoted fields; nothing inside a field is escaped. The space is made
+// once for the whole sheet, and the fixed words are copied with their sizes known at compile
+// time, since a sheet is a hundred small pieces.
 class LineWriter {
   public:
-    explicit LineWriter(std::string& out) : out_(out) {
-        out_.resize(std::max<std::size_t>(out_.capacity(), 4096));
+    LineWriter(std::string& out, std::size_t mostBytes) : out_(out) {
+        out_.resize(std::max(out_.capacity(), mostBytes));
         at_ = out_.data();
-        end_ = at_ + out_.size();
     }
     // Cuts the text to what was written.
     void Finish() { out_.resize(static_cast<std::size_t>(at_ - out_.data())); }
 
-    LineWriter& Field(std::string_view part) {
-        Room(part.size() + 1);
+    template <std::size_t N>
+    [[gnu::always_inline]] LineWriter& Field(const char (&words)[N]) {
         *at_++ = '"';
-        return Put(part);
+        return Add(words);
     }
-    LineWriter& Add(std::string_view part) {
-        Room(part.size());
-        return Put(part);
+    [[gnu::always_inline]] LineWriter& Field(std::string_view part) {
+        *at_++ = '"';
+        std::memcpy(at_, part.data(), part.size());
+        at_ += part.size();
+        return *this;
+    }
+    template <std::size_t N>
+    [[gnu::always_inline]] LineWriter& Add(const char (&words)[N]) {
+        std::memcpy(at_, words, N - 1);
+        at_ += N - 1;
+        return *this;
     }
     // A field's text as typed, except that control characters, which would break the
     // sheet's lines or end it early for some readers, print as "?".
     LineWriter& Text(std::string_view text) {
-        Room(text.size());
         for (char c : text) {
             const auto byte = static_cast<unsigned char>(c);
             *at_++ = byte < 0x20 || byte == 0x7F ? '?' : c;
         }
         return *this;
     }
-    LineWriter& Add(long long value) {
-        Room(24);
-        at_ = std::to_chars(at_, at_ + 24, value).ptr;
+    [[gnu::always_inline]] LineWriter& Add(long long value) {
+        at_ = std::to_chars(at_, at_ + kMostDigits, value).ptr;
         return *this;
     }
-    LineWriter& Next() { return Add("\",\""); }  // closes this field, opens the next on the line
-    void End() { Add("\"\r\n"); }
-    void Blank() { Add("\r\n"); }
+    [[gnu::always_inline]] LineWriter& Next() {
+        return Add("\",\"");
+    }  // closes this field, opens the next
+    [[gnu::always_inline]] void End() { Add("\"\r\n"); }
+    [[gnu::always_inline]] void Blank() { Add("\r\n"); }
+
+    static constexpr std::size_t kMostDigits = 20;  // a long long, sign included
 
   private:
-    LineWriter& Put(std::string_view part) {
-        std::memcpy(at_, part.data(), part.size());
-        at_ += part.size();
-        return *this;
-    }
-    void Room(std::size_t bytes) {
-        if (static_cast<std::size_t>(end_ - at_) < bytes) Grow(out_.size() + bytes);
-    }
-    void Grow(std::size_t atLeast) {
-        const auto used = static_cast<std::size_t>(at_ - out_.data());
-        out_.resize(std::max(atLeast, out_.size() * 2));
-        at_ = out_.data() + used;
-        end_ = out_.data() + out_.size();
-    }
-
     std::string& out_;
     char* at_ = nullptr;
-    char* end_ = nullptr;
 };
+
+// The lines printed whatever was rolled number 46; the languages and areas add theirs.
+constexpr std::size_t kFixedLines = 56;
+// Room for the longest fixed line, its quotes and line end, and a number.
+constexpr std::size_t kMostLineBytes = 64 + LineWriter::kMostDigits;
+
+std::size_t MostSheetBytes(const FieldTexts& texts, const CharacterSheet& sheet) {
+    std::size_t bytes =
+        (kFixedLines + sheet.languages.size() + sheet.areas.size()) * kMostLineBytes;
+    for (std::string_view text : texts) bytes += text.size();
+    for (const KnowledgeArea& area : sheet.areas) bytes += area.name.size();
+    return bytes + sheet.education.size();
+}
 
 }  // namespace
 
@@ -86,16 +93,13 @@ void ComposeCharacterSheet(CharacterRecord& record, CharacterSheet& sheet) {
 
     sheet.traits = ReadPrimaryTraits(record);
     sheet.derived = DeriveTraits(sheet.traits);
-    sheet.languages = RollLanguages(record, sheet.traits.K);
+    RollLanguages(record, sheet.traits.K, sheet.languages);
     sheet.education = RollEducation(record);
     const double goal = LoadKnowledgeAreas(record);
-    const double knowledge = ReadNumber(record, Field::txtK);
-    sheet.areas.clear();
-    for (const AreaScore& area : RollAreas(record, goal, knowledge)) {
-        sheet.areas.push_back(
-            {record.working.knowledgeAreas[static_cast<std::size_t>(area.slot)], area.score});
-    }
-    LayOutSheet([&record](Field field) -> const std::string& { return record.Text(field); }, sheet);
+    RollAreas(record, goal, ReadNumber(record, Field::txtK), sheet.areas);
+    FieldTexts texts;
+    for (const FieldInfo& info : AllFields()) texts[Index(info.field)] = record.Text(info.field);
+    LayOutSheet(texts, sheet);
 }
 
 CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
@@ -104,11 +108,12 @@ CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
     return sheet;
 }
 
-void LayOutSheet(const std::function<const std::string&(Field)>& text, CharacterSheet& sheet) {
-    const std::string& physique = text(Field::cboPhysique);
+void LayOutSheet(const FieldTexts& texts, CharacterSheet& sheet) {
+    const auto text = [&texts](Field field) { return texts[Index(field)]; };
+    const std::string_view physique = text(Field::cboPhysique);
     const DerivedTraitValues& d = sheet.derived;
 
-    LineWriter line(sheet.text);
+    LineWriter line(sheet.text, MostSheetBytes(texts, sheet));
     line.Field(kBlanks26).Add("     Sex        ").Text(text(Field::cboSex)).End();
     line.Field("Name  ____________________")
         .Add("     Age        ")

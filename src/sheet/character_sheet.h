@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -9,11 +9,6 @@
 #include "sheet/sheet_sections.h"
 
 namespace dossier {
-
-struct KnowledgeArea {
-    std::string_view name;  // padded to the section's width; points into the fixed list
-    int score;
-};
 
 // One sheet: what was rolled for it and the exact bytes of the file.
 struct CharacterSheet {
@@ -34,6 +29,8 @@ void ComposeCharacterSheet(CharacterRecord& record, CharacterSheet& sheet);
 
 // Lays out the sheet's text from the fields as text gives them and the sections and derived
 // values already in the sheet; rolls nothing. Saved characters get their sheets back this way.
-void LayOutSheet(const std::function<const std::string&(Field)>& text, CharacterSheet& sheet);
+// texts holds every field's text by its index.
+using FieldTexts = std::array<std::string_view, kFieldCount>;
+void LayOutSheet(const FieldTexts& texts, CharacterSheet& sheet);
 
 }  // namespace dossier

@@ -45,19 +45,18 @@ static_assert(AllPadded(), "every area name is padded with blanks to the section
 
 }  // namespace
 
-std::vector<int> RollLanguages(CharacterRecord& record, int k) {
+void RollLanguages(CharacterRecord& record, int k, std::vector<int>& scores) {
     const double wanted = RoundHalfEven((k + 12.5) / 25);
-    std::vector<int> scores;
+    scores.clear();
     const int first = 70 + record.DieRoll(30);
     scores.push_back(first);
     do {
         const int roll = record.DieRoll(100);
         if (roll > 40 && roll < first) scores.push_back(roll);
     } while (static_cast<double>(scores.size()) < wanted);
-    return scores;
 }
 
-std::string RollEducation(CharacterRecord& record) {
+std::string_view RollEducation(CharacterRecord& record) {
     const int roll = record.DieRoll(100);
     // A 10 falls between the tabled ranges; it counts with the rolls just below it
     // rather than leaving the level blank.
@@ -72,23 +71,24 @@ double LoadKnowledgeAreas(CharacterRecord& record) {
     return ReadNumber(record, Field::txtK) / 10;
 }
 
-std::vector<AreaScore> RollAreas(CharacterRecord& record, double goal, double knowledge) {
+void RollAreas(CharacterRecord& record, double goal, double knowledge,
+               std::vector<KnowledgeArea>& areas) {
     std::array<bool, kKnowledgeAreaSlots> drawn{};
-    std::vector<AreaScore> areas;
+    areas.clear();
     const double floor = knowledge / 2;
     // The goal passes 40 only above Knowledge 400; stopping at 40 keeps the loop finite.
     do {
         const int slot = record.DieRoll(kDrawableAreas);
-        auto& flag = drawn[static_cast<std::size_t>(slot) % drawn.size()];
+        const std::size_t at = static_cast<std::size_t>(slot) % drawn.size();
+        auto& flag = drawn[at];
         if (flag) continue;
         const int roll = record.DieRoll(100);
         int score = roll <= 20 ? roll + 50 : roll + 30;
         if (floor > score) score = static_cast<int>(RoundHalfEven(floor));
-        areas.push_back({slot, score});
+        areas.push_back({record.working.knowledgeAreas[at], score});
         flag = true;
     } while (static_cast<double>(areas.size()) < goal &&
              areas.size() < static_cast<std::size_t>(kDrawableAreas));
-    return areas;
 }
 
 }  // namespace dossier

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "record/character_record.h"
@@ -9,22 +9,25 @@ namespace dossier {
 
 // The sections that exist only on the sheet, rolled afresh for every sheet.
 
-// Language scores, the first language first. k is Knowledge rounded down.
-std::vector<int> RollLanguages(CharacterRecord& record, int k);
+// Language scores into scores, the first language first. k is Knowledge rounded down. The
+// sheets of a batch keep their lists, so what was there is replaced rather than made anew.
+void RollLanguages(CharacterRecord& record, int k, std::vector<int>& scores);
 
 // "High School", "Bachelor's Degree", "Master's Degree" or "Doctorate".
-std::string RollEducation(CharacterRecord& record);
+std::string_view RollEducation(CharacterRecord& record);
 
 // Fills the knowledge-area table and returns the areas goal, Knowledge / 10.
 double LoadKnowledgeAreas(CharacterRecord& record);
 
-struct AreaScore {
-    int slot;  // index into the knowledge-area table
+struct KnowledgeArea {
+    std::string_view name;  // padded to the section's width; points into the fixed list
     int score;
 };
 
-// Draws distinct areas until the goal is met; knowledge is the unrounded Knowledge.
-std::vector<AreaScore> RollAreas(CharacterRecord& record, double goal, double knowledge);
+// Draws distinct areas from the knowledge-area table into areas, replacing what was there,
+// until the goal is met; knowledge is the unrounded Knowledge.
+void RollAreas(CharacterRecord& record, double goal, double knowledge,
+               std::vector<KnowledgeArea>& areas);
 
 // Width of each padded area name, the same as the hyphens that head the section.
 inline constexpr std::size_t kAreaNameWidth = 33;

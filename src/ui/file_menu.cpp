@@ -14,8 +14,9 @@
 namespace dossier {
 
 void KeepingSheetSink::Deliver(const CharacterRecord& record, const CharacterSheet& sheet) {
-    const SheetMoment moment{record.Text(Field::cboGlasses), record.Text(Field::cboLoss),
-                             record.Text(Field::cboPhysique)};
+    const SheetMoment moment{std::string(record.Text(Field::cboGlasses)),
+                             std::string(record.Text(Field::cboLoss)),
+                             std::string(record.Text(Field::cboPhysique))};
     file_.Deliver(record, sheet);  // throws when the sheet cannot be written
     delivered_.emplace(sheet, moment);
 }

@@ -56,7 +56,7 @@ bool GenerationModes::LevelPrompt(const char* message) {
 }
 
 void GenerationModes::LevelRoll() {
-    record_.Write(Field::txtLevel, std::to_string(record_.DieRoll(10)));
+    record_.WriteNumber(Field::txtLevel, record_.DieRoll(10));
 }
 
 void GenerationModes::GenerateWithGlassesReroll() {

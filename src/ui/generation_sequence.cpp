@@ -52,7 +52,7 @@ void GenerationSequence::cmdUserChars_Click() {
 
 void GenerationSequence::cmdPrimary_Click() {
     for (Field trait : kPrimaryTraits) {
-        record_.Write(trait, std::to_string(RollPrimaryTrait(record_)));
+        record_.WriteNumber(trait, RollPrimaryTrait(record_));
     }
     cmdUserChars_Click();
     RollWeight(record_);
@@ -67,7 +67,7 @@ void GenerationSequence::cmdUseParam_Click() {
     cmdUserChars_Click();
     for (Field trait : kPrimaryTraits) {
         if (record_.Text(trait).empty()) {
-            record_.Write(trait, std::to_string(RollPrimaryTrait(record_)));
+            record_.WriteNumber(trait, RollPrimaryTrait(record_));
         }
     }
     ComputeDerivedTraits(record_);

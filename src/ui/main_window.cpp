@@ -469,7 +469,7 @@ void MainWindow::ShowField(Field field) {
     QWidget* control = controls_[Index(field)];
     QLineEdit* line = qobject_cast<QLineEdit*>(control);
     if (auto* combo = qobject_cast<QComboBox*>(control)) line = combo->lineEdit();
-    const QString text = QString::fromStdString(record_->Text(field));
+    const QString text = QString::fromUtf8(record_->Text(field));
     if (line == nullptr || line->text() == text) return;
     const bool wasRefreshing = refreshing_;
     refreshing_ = true;
