@@ -37,13 +37,16 @@ TEST_F(RecordTest, OnlyTheAgeHasAHook) {
 }
 
 TEST_F(RecordTest, TextsOfEveryLengthAndWrittenNumbersReadBack) {
-    const std::string longText(300, 'x');
-    for (const std::string& text :
-         {std::string(30, 'a'), std::string(31, 'b'), longText, std::string("5"), std::string()}) {
+    // Every size either side of where the copy changes its moves, and far beyond the inline space.
+    for (std::size_t size : {0, 1, 2, 3, 4, 7, 8, 15, 16, 31, 32, 33, 300}) {
+        std::string text;
+        for (std::size_t i = 0; i < size; ++i) text += static_cast<char>('a' + i % 26);
         Set(Field::cboRace, text);
         EXPECT_EQ(Text(Field::cboRace), text);
         record.Write(Field::cboRace, Text(Field::cboRace));  // its own text written back
         EXPECT_EQ(Text(Field::cboRace), text);
+        record.Write(Field::cboRace, Text(Field::cboRace).substr(size > 0 ? 1 : 0));  // its tail
+        EXPECT_EQ(Text(Field::cboRace), text.substr(size > 0 ? 1 : 0));
     }
     // A number the program wrote reads back without parsing; a text written over it is read.
     record.WriteNumber(Field::txtK, -417);

@@ -1,7 +1,5 @@
 #include "record/character_record.h"
 
-#include <charconv>
-
 namespace dossier {
 
 CharacterRecord::CharacterRecord(Dice& dice, AgeHook ageHook) : dice_(&dice), ageHook_(ageHook) {
@@ -18,26 +16,29 @@ void CharacterRecord::Reset() {
 }
 
 void CharacterRecord::Write(Field field, std::string_view text) {
-    Store(field, text, nullptr);
+    if (field == Field::txtAge) return WriteAge(text, nullptr);
+    texts_[Index(field)].Assign(text);
+    Written(field);
 }
 
 void CharacterRecord::WriteNumber(Field field, long long number) {
-    std::array<char, 24> digits{};
-    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
-    const auto value = static_cast<double>(number);
-    Store(field, std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())),
-          &value);
+    if (field == Field::txtAge) {
+        FieldText digits;
+        digits.AssignNumber(number);
+        return WriteAge(digits.View(), digits.Number());
+    }
+    texts_[Index(field)].AssignNumber(number);
+    Written(field);
 }
 
-void CharacterRecord::Store(Field field, std::string_view text, const double* number) {
-    FieldText& slot = texts_[Index(field)];
+void CharacterRecord::WriteAge(std::string_view text, const double* number) {
+    FieldText& slot = texts_[Index(Field::txtAge)];
     // The age hook fires on a change of text, as the window's change event does.
-    const bool ageChanged = field == Field::txtAge && slot.View() != text;
-    if (field == Field::txtAge && !ageChanged) return;
+    if (slot.View() == text) return;
     slot.Assign(text);
     if (number != nullptr) slot.KeepNumber(*number);
-    if (listener_ != nullptr) listener_->FieldWritten(field);
-    if (ageChanged && ageHook_ != nullptr) ageHook_(*this);
+    Written(Field::txtAge);
+    if (ageHook_ != nullptr) ageHook_(*this);
 }
 
 int CharacterRecord::RollAndKeep(std::int16_t sides) {

@@ -2,12 +2,12 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "record/dice.h"
 #include "record/field.h"
+#include "record/field_text.h"
 
 namespace dossier {
 
@@ -24,39 +24,6 @@ struct WorkingValues {
 };
 
 class CharacterRecord;
-
-// One field's text, and its number when the program wrote one. Nearly every text fits the
-// inline space, so a write copies a few bytes and allocates nothing; a longer typed text
-// goes to the heap.
-class FieldText {
-  public:
-    std::string_view View() const {
-        return size_ <= kInline ? std::string_view(inline_.data(), size_) : std::string_view(long_);
-    }
-    const double* Number() const { return hasNumber_ ? &number_ : nullptr; }
-
-    void Assign(std::string_view text) {
-        if (text.size() <= kInline) {
-            std::memmove(inline_.data(), text.data(), text.size());  // text may be this one
-        } else {
-            long_.assign(text);
-        }
-        size_ = text.size();
-        hasNumber_ = false;
-    }
-    void KeepNumber(double number) {
-        number_ = number;
-        hasNumber_ = true;
-    }
-
-  private:
-    static constexpr std::size_t kInline = 30;
-    std::array<char, kInline> inline_{};
-    bool hasNumber_ = false;
-    std::size_t size_ = 0;
-    double number_ = 0;
-    std::string long_;
-};
 
 // Runs on every change of the age text; the generators install RollAge here.
 using AgeHook = void (*)(CharacterRecord&);
@@ -102,7 +69,10 @@ class CharacterRecord {
     WorkingValues working;
 
   private:
-    void Store(Field field, std::string_view text, const double* number);
+    void WriteAge(std::string_view text, const double* number);
+    void Written(Field field) {
+        if (listener_ != nullptr) listener_->FieldWritten(field);
+    }
 
     std::array<FieldText, kFieldCount> texts_;
     Dice* dice_;

@@ -17,24 +17,26 @@ constexpr char kBlanks26[] = "                          ";
 constexpr char kHyphens26[] = "--------------------------";
 constexpr char kHyphens33[] = "---------------------------------";
 
-// Lays out records of quoted fields; nothing inside a field is escaped. The space is made
-// once for the whole sheet, and the fixed words are copied with their sizes known at compile
-// time, since a sheet is a hundred small pieces.
+// Lays out records of quoted fields; nothing inside a field is escaped. The fixed words are
+// copied with their sizes known at compile time, since a sheet is a hundred small pieces.
+// The text keeps the last sheet's space: it grows only when this sheet is the longer, as
+// zeroing space that is about to be overwritten costs as much as writing it.
 class LineWriter {
   public:
-    LineWriter(std::string& out, std::size_t mostBytes) : out_(out) {
-        out_.resize(std::max(out_.capacity(), mostBytes));
-        at_ = out_.data();
-    }
+    explicit LineWriter(std::string& out) : out_(out), at_(out.data()) {}
     // Cuts the text to what was written.
-    void Finish() { out_.resize(static_cast<std::size_t>(at_ - out_.data())); }
+    void Finish() { out_.resize(Used()); }
 
+    // Each field and text makes room for itself and the fixed words and number that can
+    // follow it on its line.
     template <std::size_t N>
     [[gnu::always_inline]] LineWriter& Field(const char (&words)[N]) {
+        Room(N);
         *at_++ = '"';
         return Add(words);
     }
-    [[gnu::always_inline]] LineWriter& Field(std::string_view part) {
+    LineWriter& Field(std::string_view part) {
+        Room(part.size() + 1);
         *at_++ = '"';
         std::memcpy(at_, part.data(), part.size());
         at_ += part.size();
@@ -49,6 +51,7 @@ class LineWriter {
     // A field's text as typed, except that control characters, which would break the
     // sheet's lines or end it early for some readers, print as "?".
     LineWriter& Text(std::string_view text) {
+        Room(text.size());
         for (char c : text) {
             const auto byte = static_cast<unsigned char>(c);
             *at_++ = byte < 0x20 || byte == 0x7F ? '?' : c;
@@ -59,31 +62,33 @@ class LineWriter {
         at_ = std::to_chars(at_, at_ + kMostDigits, value).ptr;
         return *this;
     }
-    [[gnu::always_inline]] LineWriter& Next() {
-        return Add("\",\"");
-    }  // closes this field, opens the next
+    // Closes this field and opens the next on the line.
+    [[gnu::always_inline]] LineWriter& Next() { return Add("\",\""); }
     [[gnu::always_inline]] void End() { Add("\"\r\n"); }
-    [[gnu::always_inline]] void Blank() { Add("\r\n"); }
-
-    static constexpr std::size_t kMostDigits = 20;  // a long long, sign included
+    [[gnu::always_inline]] void Blank() {
+        Room(0);
+        Add("\r\n");
+    }
 
   private:
+    static constexpr std::size_t kMostDigits = 20;  // a long long, sign included
+    // The most fixed bytes a line has after any of its fields or texts, and a number.
+    static constexpr std::size_t kLineRest = 64 + kMostDigits;
+
+    std::size_t Used() const { return static_cast<std::size_t>(at_ - out_.data()); }
+    [[gnu::always_inline]] void Room(std::size_t bytes) {
+        if (out_.size() - Used() < bytes + kLineRest) Grow(bytes + kLineRest);
+    }
+    void Grow(std::size_t bytes) {
+        const std::size_t used = Used();
+        out_.resize(used + bytes + kGrowth);
+        at_ = out_.data() + used;
+    }
+    static constexpr std::size_t kGrowth = 256;
+
     std::string& out_;
-    char* at_ = nullptr;
+    char* at_;
 };
-
-// The lines printed whatever was rolled number 46; the languages and areas add theirs.
-constexpr std::size_t kFixedLines = 56;
-// Room for the longest fixed line, its quotes and line end, and a number.
-constexpr std::size_t kMostLineBytes = 64 + LineWriter::kMostDigits;
-
-std::size_t MostSheetBytes(const FieldTexts& texts, const CharacterSheet& sheet) {
-    std::size_t bytes =
-        (kFixedLines + sheet.languages.size() + sheet.areas.size()) * kMostLineBytes;
-    for (std::string_view text : texts) bytes += text.size();
-    for (const KnowledgeArea& area : sheet.areas) bytes += area.name.size();
-    return bytes + sheet.education.size();
-}
 
 }  // namespace
 
@@ -113,7 +118,7 @@ void LayOutSheet(const FieldTexts& texts, CharacterSheet& sheet) {
     const std::string_view physique = text(Field::cboPhysique);
     const DerivedTraitValues& d = sheet.derived;
 
-    LineWriter line(sheet.text, MostSheetBytes(texts, sheet));
+    LineWriter line(sheet.text);
     line.Field(kBlanks26).Add("     Sex        ").Text(text(Field::cboSex)).End();
     line.Field("Name  ____________________")
         .Add("     Age        ")
