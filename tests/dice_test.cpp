@@ -30,6 +30,18 @@ TEST(DieRollFromDraw, Boundaries) {
     }
 }
 
+TEST(DieRollFromBits, EqualsTheRollFromTheDrawForEverySize) {
+    const std::uint32_t bits[] = {0, 1, 2, 0x7FFFFF, 0x800000, 0xA3D70A, 0xFFFFFE, 0xFFFFFF};
+    for (int sides = -32768; sides <= 32767; ++sides) {
+        for (std::uint32_t draw : bits) {
+            const auto die = static_cast<std::int16_t>(sides);
+            const float r = static_cast<float>(draw) / 16777216.0F;
+            ASSERT_EQ(DieRollFromBits(draw, die), DieRollFromDraw(r, die))
+                << draw << " x d" << sides;
+        }
+    }
+}
+
 // Every face shows up about equally often, and nothing else does.
 void ExpectFair(Dice& dice, std::int16_t sides, int rolls) {
     std::map<int, int> counts;

@@ -19,4 +19,11 @@ class Dice {
 // product taken in double precision so that it is never rounded to single precision.
 int DieRollFromDraw(float r, std::int16_t sides);
 
+// The same for a draw of 24 bits, r = bits / 2^24, in whole numbers: the product of the
+// two is exact in double precision, so flooring it is an arithmetic shift. A roll waits on
+// its floor, and this one costs a multiply where the other costs five conversions.
+inline int DieRollFromBits(std::uint32_t bits, std::int16_t sides) {
+    return static_cast<int>((std::int64_t{sides} * std::int64_t{bits}) >> 24) + 1;
+}
+
 }  // namespace dossier

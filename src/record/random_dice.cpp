@@ -62,15 +62,14 @@ std::uint64_t OwnStartingState() {
 
 }  // namespace
 
-float GeneratorDice::Draw() {
+std::uint32_t GeneratorDice::DrawBits() {
     BeforeDraw();
-    // 24 bits fill a float's mantissa exactly, so r is uniform over [0, 1) and never 1.
-    const auto bits = static_cast<std::uint32_t>(SplitMix64(state_) >> 40);
-    return static_cast<float>(bits) * (1.0F / 16777216.0F);
+    // 24 bits fill a float's mantissa exactly, so the draw bits / 2^24 is uniform over [0, 1).
+    return static_cast<std::uint32_t>(SplitMix64(state_) >> 40);
 }
 
 int GeneratorDice::DieRoll(std::int16_t sides) {
-    return DieRollFromDraw(Draw(), sides);
+    return DieRollFromBits(DrawBits(), sides);
 }
 
 ClockDice::ClockDice() : ClockDice(SystemClockTicks) {}

@@ -21,7 +21,7 @@ class GeneratorDice : public Dice {
 
   private:
     virtual void BeforeDraw() {}
-    float Draw();
+    std::uint32_t DrawBits();  // 24 uniform bits
 
     std::uint64_t state_;
 };
