@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <climits>
 #include <optional>
 
 #include "record/numbers.h"
 #include "record/scripted_dice.h"
+#include "record/whole_number_text.h"
 
 namespace dossier {
 namespace {
@@ -23,6 +26,25 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
                                               {7, 7},
                                               {0.49999999999999994, 0}};
     for (const auto& [value, expected] : rows) EXPECT_EQ(RoundHalfEven(value), expected) << value;
+}
+
+TEST(WriteWhole, PlainDecimalOnEitherSideOfEachLength) {
+    const std::pair<long long, const char*> rows[] = {{0, "0"},
+                                                      {9, "9"},
+                                                      {10, "10"},
+                                                      {99, "99"},
+                                                      {100, "100"},
+                                                      {999, "999"},
+                                                      {1000, "1000"},
+                                                      {-1, "-1"},
+                                                      {-32768, "-32768"},
+                                                      {LLONG_MIN, "-9223372036854775808"},
+                                                      {LLONG_MAX, "9223372036854775807"}};
+    for (const auto& [value, text] : rows) {
+        std::array<char, kMostWholeBytes> room{};
+        const char* end = WriteWhole(room.data(), value);
+        EXPECT_EQ(std::string_view(room.data(), static_cast<std::size_t>(end - room.data())), text);
+    }
 }
 
 TEST(ParseNumber, AcceptsTypedDecimalsOnly) {

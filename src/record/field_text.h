@@ -1,11 +1,12 @@
 #pragma once
 
 #include <array>
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
+
+#include "record/whole_number_text.h"
 
 namespace dossier {
 
@@ -31,8 +32,8 @@ class FieldText {
     }
     // The number as plain decimal text, minus sign only when negative, and kept.
     void AssignNumber(long long number) {
-        static_assert(kInline >= 20, "room for every long long");
-        const char* end = std::to_chars(inline_.data(), inline_.data() + kInline, number).ptr;
+        static_assert(kInline >= kMostWholeBytes, "room for every long long");
+        const char* end = WriteWhole(inline_.data(), number);
         size_ = static_cast<std::uint32_t>(end - inline_.data());
         KeepNumber(static_cast<double>(number));
     }
