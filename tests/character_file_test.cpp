@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 
 #include "generators/age_handedness.h"
 #include "record/random_dice.h"
@@ -37,6 +38,31 @@ TEST(CharacterFile, ReadsBackWhatWasSaved) {
         ParseCharacterLines(GoodLine() + "\n" + GoodLine(), "f");
     ASSERT_EQ(read.size(), 2U);
     EXPECT_EQ(CharacterJsonLine(read[1], 1), GoodLine());
+}
+
+TEST(CharacterFile, TextsAreWrittenAsTheLibraryDumpsThemAndReadBack) {
+    const std::pair<std::string, const char*> rows[] = {
+        // text, as read back
+        {"", ""},
+        {"5'10\"", "5'10\""},
+        {"back\\slash /", "back\\slash /"},
+        {"caf\xC3\xA9 \xE2\x98\x95", "caf\xC3\xA9 \xE2\x98\x95"},
+        {"\x7F", nullptr},                 // DEL: the reader refuses it
+        {"bad \xFF", "bad \xEF\xBF\xBD"},  // not UTF-8: replaced
+        {"tab\t", nullptr}};               // written escaped; the reader refuses it
+    SavedCharacter character = ParseCharacterLines(GoodLine(), "f").at(0);
+    for (const auto& [text, readBack] : rows) {
+        character.mode = character.fields[Index(Field::cboRace)] = character.moment.glasses =
+            character.education = character.areas.at(0).first = text;
+        const std::string line = CharacterJsonLine(character, 1);
+        EXPECT_EQ(line, nlohmann::ordered_json::parse(line).dump() + "\n") << text;
+        if (readBack == nullptr) continue;
+        const SavedCharacter read = ParseCharacterLines(line, "f").at(0);
+        for (const std::string& back : {read.mode, read.Text(Field::cboRace), read.moment.glasses,
+                                        read.education, read.areas.at(0).first}) {
+            EXPECT_EQ(back, readBack) << text;
+        }
+    }
 }
 
 TEST(CharacterFile, EveryKindOfBadInputNamesTheFileTheLineAndTheFault) {

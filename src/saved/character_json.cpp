@@ -5,6 +5,7 @@
 #include <set>
 
 #include "platform/utf8_text.h"
+#include "record/whole_number_text.h"
 #include "sheet/sheet_sections.h"
 
 namespace dossier {
@@ -139,133 +140,149 @@ class LineReader {
 
 }  // namespace
 
-// The line's shape is built once; each character then only assigns the values, so the
-// texts reuse their space instead of a new tree being built and freed for every line.
-struct CharacterJsonWriter::Shape {
-    Json line;
-    Json* index;
-    Json* mode;
-    std::array<Json*, kFieldCount> fields;
-    Json* heightClass;
-    Json* weightClass;
-    Json* glasses;
-    Json* loss;
-    Json* physique;
-    Json* derived;
-    Json* languages;
-    Json* education;
-    Json* areas;
-};
-
-CharacterJsonWriter::CharacterJsonWriter() : shape_(std::make_unique<Shape>()) {
-    Json fields = Json::object();
-    for (const FieldInfo& info : AllFields()) fields[std::string(info.name)] = "";
-    Json& line = shape_->line;
-    line = {{"format", kCharacterFormat},
-            {"index", 0},
-            {"mode", ""},
-            {"fields", std::move(fields)},
-            {"heightClass", ""},
-            {"weightClass", ""},
-            {"sheet",
-             {{"glasses", ""},
-              {"loss", ""},
-              {"physique", ""},
-              {"derived", Json::object()},
-              {"languages", Json::array()},
-              {"education", ""},
-              {"areas", Json::array()}}}};
-    shape_->index = &line["index"];
-    shape_->mode = &line["mode"];
-    for (const FieldInfo& info : AllFields())
-        shape_->fields[Index(info.field)] = &line["fields"][std::string(info.name)];
-    shape_->heightClass = &line["heightClass"];
-    shape_->weightClass = &line["weightClass"];
-    Json& sheet = line["sheet"];
-    shape_->glasses = &sheet["glasses"];
-    shape_->loss = &sheet["loss"];
-    shape_->physique = &sheet["physique"];
-    shape_->derived = &sheet["derived"];
-    for (const char* name : kSheetDerivedNames) (*shape_->derived)[name] = 0;
-    shape_->languages = &sheet["languages"];
-    shape_->education = &sheet["education"];
-    shape_->areas = &sheet["areas"];
-}
-
-CharacterJsonWriter::~CharacterJsonWriter() = default;
-
 namespace {
 
-void Assign(Json* node, std::string_view text) {
-    node->get_ref<std::string&>().assign(text);
+// Writes a character line as the library dumps the same tree, byte for byte (the tests hold
+// the two equal): keys in the order of format 1, no blanks. The keys are plain names and the
+// punctuation is fixed, so only the values vary. Every text is escaped by the library, but
+// for one of printable ASCII without quote or backslash, which it would copy as it stands;
+// dumping the whole tree cost four times the generation of the character.
+class JsonLine {
+  public:
+    JsonLine() { out_.reserve(2048); }
+
+    JsonLine& Fixed(std::string_view punctuationAndKeys) {
+        out_ += punctuationAndKeys;
+        return *this;
+    }
+    JsonLine& Text(std::string_view text) {
+        if (!NeedsEscaping(text)) {
+            out_ += '"';
+            out_ += text;
+            out_ += '"';
+        } else {
+            // Typed texts need not be valid UTF-8; replace what is not rather than fail.
+            out_ += Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
+        }
+        return *this;
+    }
+    JsonLine& Number(long long value) {
+        std::array<char, kMostWholeBytes> digits{};
+        out_.append(digits.data(), WriteWhole(digits.data(), value));
+        return *this;
+    }
+    std::string Finish() {
+        out_ += "}\n";
+        return std::move(out_);
+    }
+
+  private:
+    static bool NeedsEscaping(std::string_view text) {
+        for (char c : text) {
+            if (c < 0x20 || c > 0x7E || c == '"' || c == '\\') return true;
+        }
+        return false;
+    }
+
+    std::string out_;
+};
+
+struct LineValues {
+    long long index;
+    std::string_view mode;
+    std::array<std::string_view, kFieldCount> fields;
+    std::string_view heightClass;
+    std::string_view weightClass;
+    std::string_view glasses;
+    std::string_view loss;
+    std::string_view physique;
+    std::array<long long, std::size(kSheetDerivedNames)> derived;
+    const std::vector<int>& languages;
+    std::string_view education;
+};
+
+// Everything up to the areas, whose list the caller writes.
+void WriteUpToAreas(JsonLine& line, const LineValues& v) {
+    line.Fixed("{\"format\":").Number(kCharacterFormat);
+    line.Fixed(",\"index\":").Number(v.index).Fixed(",\"mode\":").Text(v.mode);
+    line.Fixed(",\"fields\":{");
+    for (const FieldInfo& info : AllFields()) {
+        if (info.field != Field{}) line.Fixed(",");
+        line.Fixed("\"").Fixed(info.name).Fixed("\":").Text(v.fields[Index(info.field)]);
+    }
+    line.Fixed("},\"heightClass\":").Text(v.heightClass);
+    line.Fixed(",\"weightClass\":").Text(v.weightClass);
+    line.Fixed(",\"sheet\":{\"glasses\":").Text(v.glasses);
+    line.Fixed(",\"loss\":").Text(v.loss).Fixed(",\"physique\":").Text(v.physique);
+    line.Fixed(",\"derived\":{");
+    for (std::size_t i = 0; i < v.derived.size(); ++i) {
+        line.Fixed(i == 0 ? "\"" : ",\"").Fixed(kSheetDerivedNames[i]).Fixed("\":");
+        line.Number(v.derived[i]);
+    }
+    line.Fixed("},\"languages\":[");
+    for (std::size_t i = 0; i < v.languages.size(); ++i) {
+        line.Fixed(i == 0 ? "" : ",").Number(v.languages[i]);
+    }
+    line.Fixed("],\"education\":").Text(v.education).Fixed(",\"areas\":[");
 }
 
-void AssignLanguages(Json* node, const std::vector<int>& from) {
-    Json::array_t& languages = node->get_ref<Json::array_t&>();
-    languages.resize(from.size());
-    for (std::size_t i = 0; i < languages.size(); ++i) languages[i] = from[i];
-}
-
-// The areas array with one {"name", "score"} object per area, kept from line to line.
-Json::array_t& AreasOfSize(Json* node, std::size_t size) {
-    Json::array_t& areas = node->get_ref<Json::array_t&>();
-    while (areas.size() < size) areas.push_back({{"name", ""}, {"score", 0}});
-    areas.resize(size);
-    return areas;
+void WriteArea(JsonLine& line, bool first, std::string_view name, int score) {
+    line.Fixed(first ? "{\"name\":" : ",{\"name\":").Text(name);
+    line.Fixed(",\"score\":").Number(score).Fixed("}");
 }
 
 }  // namespace
 
-std::string CharacterJsonWriter::Dump() const {
-    // Typed texts need not be valid UTF-8; replace what is not rather than fail.
-    return shape_->line.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
 std::string CharacterJsonWriter::Line(const SavedCharacter& character, long long index) {
-    Shape& shape = *shape_;
-    *shape.index = index;
-    Assign(shape.mode, character.mode);
-    for (std::size_t i = 0; i < kFieldCount; ++i) Assign(shape.fields[i], character.fields[i]);
-    Assign(shape.heightClass, character.heightClass);
-    Assign(shape.weightClass, character.weightClass);
-    Assign(shape.glasses, character.moment.glasses);
-    Assign(shape.loss, character.moment.loss);
-    Assign(shape.physique, character.moment.physique);
-    for (const auto& [name, value] : character.derived) (*shape.derived)[name] = value;
-    AssignLanguages(shape.languages, character.languages);
-    Assign(shape.education, character.education);
-    Json::array_t& areas = AreasOfSize(shape.areas, character.areas.size());
-    for (std::size_t i = 0; i < areas.size(); ++i) {
-        Assign(&areas[i]["name"], character.areas[i].first);
-        areas[i]["score"] = character.areas[i].second;
+    LineValues values{.index = index,
+                      .mode = character.mode,
+                      .fields = {},
+                      .heightClass = character.heightClass,
+                      .weightClass = character.weightClass,
+                      .glasses = character.moment.glasses,
+                      .loss = character.moment.loss,
+                      .physique = character.moment.physique,
+                      .derived = {},
+                      .languages = character.languages,
+                      .education = character.education};
+    for (std::size_t i = 0; i < kFieldCount; ++i) values.fields[i] = character.fields[i];
+    for (std::size_t i = 0; i < values.derived.size(); ++i) {
+        values.derived[i] = DerivedValue(character, kSheetDerivedNames[i]).value_or(0);
     }
-    return Dump() + '\n';
+    JsonLine line;
+    WriteUpToAreas(line, values);
+    bool first = true;
+    for (const auto& [name, score] : character.areas) {
+        WriteArea(line, first, name, score);
+        first = false;
+    }
+    return line.Fixed("]}").Finish();
 }
 
 std::string CharacterJsonWriter::Line(const CharacterRecord& record, const CharacterSheet& sheet,
                                       const SheetMoment& moment, std::string_view mode,
                                       long long index) {
-    Shape& shape = *shape_;
-    *shape.index = index;
-    Assign(shape.mode, mode);
+    LineValues values{.index = index,
+                      .mode = mode,
+                      .fields = {},
+                      .heightClass = record.working.heightClass,
+                      .weightClass = record.working.weightClass,
+                      .glasses = moment.glasses,
+                      .loss = moment.loss,
+                      .physique = moment.physique,
+                      .derived = SheetDerivedValues(sheet.derived),
+                      .languages = sheet.languages,
+                      .education = sheet.education};
     for (const FieldInfo& info : AllFields())
-        Assign(shape.fields[Index(info.field)], record.Text(info.field));
-    Assign(shape.heightClass, record.working.heightClass);
-    Assign(shape.weightClass, record.working.weightClass);
-    Assign(shape.glasses, moment.glasses);
-    Assign(shape.loss, moment.loss);
-    Assign(shape.physique, moment.physique);
-    const std::array<long long, 14> derived = SheetDerivedValues(sheet.derived);
-    std::size_t i = 0;
-    for (auto& [key, value] : shape.derived->get_ref<Json::object_t&>()) value = derived[i++];
-    AssignLanguages(shape.languages, sheet.languages);
-    Assign(shape.education, sheet.education);
-    Json::array_t& areas = AreasOfSize(shape.areas, sheet.areas.size());
-    for (std::size_t a = 0; a < areas.size(); ++a) {
-        Assign(&areas[a]["name"], TrimmedAreaName(sheet.areas[a].name));
-        areas[a]["score"] = sheet.areas[a].score;
+        values.fields[Index(info.field)] = record.Text(info.field);
+    JsonLine line;
+    WriteUpToAreas(line, values);
+    bool first = true;
+    for (const KnowledgeArea& area : sheet.areas) {
+        WriteArea(line, first, TrimmedAreaName(area.name), area.score);
+        first = false;
     }
-    return Dump() + '\n';
+    return line.Fixed("]}").Finish();
 }
 
 std::string CharacterJsonLine(const SavedCharacter& character, long long index) {

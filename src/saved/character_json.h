@@ -17,20 +17,13 @@ inline constexpr int kCharacterFormat = 1;
 // One JSON Lines record of the character, ending in a newline.
 std::string CharacterJsonLine(const SavedCharacter& character, long long index);
 
-// The same for many characters, cheaper each after the first.
+// Lines for a batch of characters.
 class CharacterJsonWriter {
   public:
-    CharacterJsonWriter();
-    ~CharacterJsonWriter();
     std::string Line(const SavedCharacter& character, long long index);
     // The same straight from a generation, without making a SavedCharacter first.
     std::string Line(const CharacterRecord& record, const CharacterSheet& sheet,
                      const SheetMoment& moment, std::string_view mode, long long index);
-
-  private:
-    std::string Dump() const;
-    struct Shape;
-    std::unique_ptr<Shape> shape_;
 };
 
 // A file or line that holds no character Dossier can use; what() names the file, the line

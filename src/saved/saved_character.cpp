@@ -35,15 +35,11 @@ SavedCharacter SaveCharacter(const CharacterRecord& record, const CharacterSheet
     return saved;
 }
 
-namespace {
-
 std::optional<long long> DerivedValue(const SavedCharacter& character, std::string_view name) {
     for (const auto& [key, value] : character.derived)
         if (key == name) return value;
     return std::nullopt;
 }
-
-}  // namespace
 
 std::optional<std::string> MissingDerivedValue(const SavedCharacter& character) {
     for (const char* name : kSheetDerivedNames)

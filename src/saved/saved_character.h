@@ -69,6 +69,9 @@ std::string LaidOutSheet(const SavedCharacter& character);
 // The name of a derived value the sheet prints that the character lacks, if any.
 std::optional<std::string> MissingDerivedValue(const SavedCharacter& character);
 
+// The derived value the sheet prints under name, if the character has it.
+std::optional<long long> DerivedValue(const SavedCharacter& character, std::string_view name);
+
 // Writes the saved fields into the record as a user types them (the age hook runs) and
 // gives back the classes, so any button then works on it as on a character just generated.
 void TypeInto(CharacterRecord& record, const SavedCharacter& character);
