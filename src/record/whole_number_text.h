@@ -15,7 +15,8 @@ inline constexpr std::size_t kMostWholeBytes = 20;
 inline char* WriteWhole(char* at, long long value) {
     if (value < 0 || value > 999) return std::to_chars(at, at + kMostWholeBytes, value).ptr;
     const auto v = static_cast<unsigned>(value);
-    const char digits[3] = {static_cast<char>('0' + v / 100), static_cast<char>('0' + v / 10 % 10),
+    // The three digits, then room for the copy below to read past them.
+    const char digits[5] = {static_cast<char>('0' + v / 100), static_cast<char>('0' + v / 10 % 10),
                             static_cast<char>('0' + v % 10)};
     const unsigned length = 1U + (v >= 10) + (v >= 100);
     std::memcpy(at, digits + (3 - length), 3);  // bytes past the length are written over later
