@@ -35,6 +35,9 @@ cli=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "'$build/src/dossier-cli' --count 
 floor=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "cat '$scratch/sheets' > /dev/null"; done | median)
 peak=$( { /usr/bin/time -f "%M" "$build/src/dossier-cli" --count 100000 --seed 1 --output - > /dev/null; } 2>&1 | tail -1)
 echo "dossier-cli ${cli} ms; the same $(stat -c %s "$scratch/sheets") bytes written by cat: ${floor} ms; peak memory ${peak} KB"
+json=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "'$build/src/dossier-cli' --count 100000 --seed 1 --format json --output - > /dev/null"; done | median)
+peak=$( { /usr/bin/time -f "%M" "$build/src/dossier-cli" --count 100000 --seed 1 --format json --output - > /dev/null; } 2>&1 | tail -1)
+awk -v j="$json" -v s="$cli" -v p="$peak" 'BEGIN { printf "--format json: %d ms, %.2f times the sheets; peak memory %d KB\n", j, j / s, p }'
 
 echo
 echo "== Whole process, 1000 characters (median of 5): text beside JSON, the roster and PDFs"
