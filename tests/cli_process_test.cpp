@@ -72,6 +72,10 @@ TEST_F(CliProcess, ThePathNamedKeepsBeingWhatItIs) {
     EXPECT_TRUE(fs::is_fifo(pipe));
     EXPECT_TRUE(fromPipe.ends_with("\r\n")) << "the reader got the whole sheet";
 
+    const std::string cli = DOSSIER_CLI_PATH;  // /dev/stdout on a pipe names no path
+    const ChildProcess::Exit toStdout = ChildProcess::Run(
+        {"/bin/sh", "-c", cli + " --seed 5 --output /dev/stdout | cat"}, folder.string() + "-sh");
+    EXPECT_EQ(toStdout.out, Run({"--seed", "5", "--output", "-"}).out) << toStdout.err;
     EXPECT_EQ(Run({"--output", "/dev/null"}).code, 0);
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
     EXPECT_EQ(HiddenFiles(folder), 0);

@@ -188,25 +188,28 @@ ReplacingFile::ReplacingFile(fs::path target, Durability durability)
     if (target_.empty() || !target_.has_filename()) {
         throw SheetWriteError(target_, "the path names no file");
     }
-    try {
-        destination_ = FollowLinks(target_);
-    } catch (const std::system_error& error) {
-        throw SheetWriteError(target_, SystemReason(error.code().value()));
-    }
-    int keptMode = -1;
+    // The system follows the links itself, also those that name no path, such as
+    // /dev/stdout on a pipe.
     std::error_code statusError;
-    const fs::file_status existing = fs::status(destination_, statusError);
+    const fs::file_status existing = fs::status(target_, statusError);
     if (existing.type() == fs::file_type::directory) {
         throw SheetWriteError(target_, SystemReason(EISDIR));
     }
     if (fs::exists(existing) && existing.type() != fs::file_type::regular) {
         // A device or a pipe: it is what the user named, so it gets the bytes itself.
         direct_ = true;
+        destination_ = target_;
         fd_ = OpenExisting(destination_);
         if (fd_ < 0) throw SheetWriteError(target_, SystemReason(errno));
         buffer_.reserve(kBufferSize);
         return;
     }
+    try {
+        destination_ = FollowLinks(target_);
+    } catch (const std::system_error& error) {
+        throw SheetWriteError(target_, SystemReason(error.code().value()));
+    }
+    int keptMode = -1;
     if (fs::exists(existing)) {
         previousKept_ = true;
         keptMode = static_cast<int>(existing.permissions() & fs::perms::mask);
