@@ -19,60 +19,17 @@ struct Call {
 };
 
 TEST_F(RecordTest, MilitaryService) {
+    // clang-format off
     const Call calls[] = {
         {"service roll above age - 6", "22", {{7, 3}, {100, 17}}, "No Military Service", "N/A"},
-        {"service roll of age - 6",
-         "22",
-         {{7, 1}, {100, 16}, {4, 3}, {100, 5}},
-         "Private",
-         "Marines"},
+        {"service roll of age - 6", "22", {{7, 1}, {100, 16}, {4, 3}, {100, 5}}, "Private", "Marines"},
         {"age 6 never serves", "6", {{-9, 1}, {100, 1}}, "No Military Service", "N/A"},
-        {"age 7: only the lowest band",
-         "7",
-         {{-8, 1}, {100, 1}, {4, 4}, {100, 11}, {100, 100}, {100, 10}},
-         "Sea. Recruit",
-         "Navy"},
-        {"d = 5 halves to T = 2",
-         "22",
-         {{7, 5}, {100, 16}, {4, 1}, {100, 65}, {100, 60}},
-         "Private 1st Class",
-         "Army"},
-        {"d = 7 halves to T = 4",
-         "22",
-         {{7, 7}, {100, 16}, {4, 2}, {100, 76}, {100, 75}},
-         "Staff Sgt.",
-         "Air Force"},
-        {"T = 8 takes band 89-90, not 91",
-         "40",
-         {{25, 16}, {100, 1}, {4, 4}, {100, 91}, {100, 90}},
-         "Master Chief Petty Officer",
-         "Navy"},
-        {"T = 12 throws back 100 and 99",
-         "40",
-         {{25, 25}, {100, 1}, {4, 1}, {100, 100}, {100, 99}, {100, 96}},
-         "Captain",
-         "Army"},
-        {"Navy captain", "60", {{45, 30}, {100, 1}, {4, 4}, {100, 99}}, "Captain", "Navy"},
-        {"Marines colonel", "60", {{45, 30}, {100, 1}, {4, 3}, {100, 99}}, "Colonel", "Marines"},
-        {"Navy lieutenant", "60", {{45, 30}, {100, 1}, {4, 4}, {100, 96}}, "Lieutenant", "Navy"},
-        {"General", "60", {{45, 30}, {100, 1}, {4, 2}, {100, 100}}, "General", "Air Force"},
-        {"Admiral", "60", {{45, 30}, {100, 1}, {4, 4}, {100, 100}}, "Admiral", "Navy"},
-        {"Air Force band 11-30",
-         "60",
-         {{45, 2}, {100, 1}, {4, 2}, {100, 30}},
-         "Airman",
-         "Air Force"},
-        {"Marines band 31-60",
-         "60",
-         {{45, 4}, {100, 1}, {4, 3}, {100, 31}},
-         "Lance Corporal",
-         "Marines"},
-        {"Navy band 76-81",
-         "60",
-         {{45, 10}, {100, 1}, {4, 4}, {100, 81}},
-         "Petty Officer 1",
-         "Navy"},
-        {"Marines band 98", "60", {{45, 30}, {100, 1}, {4, 3}, {100, 98}}, "Lt. Col.", "Marines"}};
+        {"age 7: only the lowest band", "7", {{-8, 1}, {100, 1}, {4, 4}, {100, 11}, {100, 100}, {100, 10}}, "Sea. Recruit", "Navy"},
+        {"d = 5 halves to T = 2", "22", {{7, 5}, {100, 16}, {4, 1}, {100, 65}, {100, 60}}, "Private 1st Class", "Army"},
+        {"d = 7 halves to T = 4", "22", {{7, 7}, {100, 16}, {4, 2}, {100, 76}, {100, 75}}, "Staff Sgt.", "Air Force"},
+        {"T = 8 takes band 89-90, not 91", "40", {{25, 16}, {100, 1}, {4, 4}, {100, 91}, {100, 90}}, "Master Chief Petty Officer", "Navy"},
+        {"T = 12 throws back 100 and 99", "40", {{25, 25}, {100, 1}, {4, 1}, {100, 100}, {100, 99}, {100, 96}}, "Captain", "Army"}};
+    // clang-format on
     for (const Call& call : calls) {
         Set(Field::cboMilitary, "Military Service");
         Set(Field::txtAge, call.age);
@@ -84,49 +41,55 @@ TEST_F(RecordTest, MilitaryService) {
     }
 }
 
-// Each band at both edges, served at its least term and, one year short of it, thrown back
-// for a roll of 1. An age of 60 rolls a 45-sided term die; a die of 2T gives the term T.
+// Each band at both edges in every branch, served at its least term and, one year short of
+// it, thrown back for a roll of 1. An age of 60 rolls a 45-sided term die; a die of 2T gives
+// the term T.
 TEST_F(RecordTest, EveryRankBandAtItsEdgesAndItsLeastTerm) {
-    const std::tuple<int, int, const char*, const char*> rows[] = {
-        {1, 0, "Private", "Sea. Recruit"},
-        {10, 0, "Private", "Sea. Recruit"},
-        {11, 1, "Private", "Sea. Appr."},
-        {30, 1, "Private", "Sea. Appr."},
-        {31, 2, "Private 1st Class", "Seaman"},
-        {60, 2, "Private 1st Class", "Seaman"},
-        {61, 3, "Corporal", "Petty Officer 3rd Class"},
-        {69, 3, "Corporal", "Petty Officer 3rd Class"},
-        {70, 4, "Sergeant", "Petty Officer 2nd Class"},
-        {75, 4, "Sergeant", "Petty Officer 2nd Class"},
-        {76, 5, "Staff Sgt.", "Petty Officer 1"},
-        {81, 5, "Staff Sgt.", "Petty Officer 1"},
-        {82, 6, "Sgt. 1st Class", "Chief Petty Officer"},
-        {85, 6, "Sgt. 1st Class", "Chief Petty Officer"},
-        {86, 7, "Master Sgt.", "Senior Chief Petty Officer"},
-        {88, 7, "Master Sgt.", "Senior Chief Petty Officer"},
-        {89, 8, "Command Sgt. Major", "Master Chief Petty Officer"},
-        {90, 8, "Command Sgt. Major", "Master Chief Petty Officer"},
-        {91, 9, "Second Lt.", "Ensign"},
-        {92, 9, "Second Lt.", "Ensign"},
-        {93, 10, "First Lt.", "Lt. j.g."},
-        {95, 10, "First Lt.", "Lt. j.g."},
-        {96, 11, "Captain", "Lieutenant"},
-        {97, 12, "Major", "Lt. Commander"},
-        {98, 13, "Lt. Col.", "Commander"},
-        {99, 14, "Colonel", "Captain"},
-        {100, 15, "General", "Admiral"}};
-    for (const auto& [roll, least, army, navy] : rows) {
+    using Ranks = std::array<const char*, 4>;  // Army, Air Force, Marines, Navy
+    const Ranks lowest = {"Private", "Airman/Basic", "Private", "Sea. Recruit"};
+    // clang-format off
+    const std::tuple<int, int, Ranks> rows[] = {
+        {1, 0, lowest},
+        {10, 0, lowest},
+        {11, 1, {"Private", "Airman", "Private 1st Class", "Sea. Appr."}},
+        {30, 1, {"Private", "Airman", "Private 1st Class", "Sea. Appr."}},
+        {31, 2, {"Private 1st Class", "Airman 1st Class", "Lance Corporal", "Seaman"}},
+        {60, 2, {"Private 1st Class", "Airman 1st Class", "Lance Corporal", "Seaman"}},
+        {61, 3, {"Corporal", "Sergeant", "Corporal", "Petty Officer 3rd Class"}},
+        {69, 3, {"Corporal", "Sergeant", "Corporal", "Petty Officer 3rd Class"}},
+        {70, 4, {"Sergeant", "Staff Sgt.", "Sergeant", "Petty Officer 2nd Class"}},
+        {75, 4, {"Sergeant", "Staff Sgt.", "Sergeant", "Petty Officer 2nd Class"}},
+        {76, 5, {"Staff Sgt.", "Tech. Sgt.", "Staff Sgt.", "Petty Officer 1"}},
+        {81, 5, {"Staff Sgt.", "Tech. Sgt.", "Staff Sgt.", "Petty Officer 1"}},
+        {82, 6, {"Sgt. 1st Class", "Master Sgt.", "Gunnery Sgt.", "Chief Petty Officer"}},
+        {85, 6, {"Sgt. 1st Class", "Master Sgt.", "Gunnery Sgt.", "Chief Petty Officer"}},
+        {86, 7, {"Master Sgt.", "Senior Master Sgt.", "Master Sgt.", "Senior Chief Petty Officer"}},
+        {88, 7, {"Master Sgt.", "Senior Master Sgt.", "Master Sgt.", "Senior Chief Petty Officer"}},
+        {89, 8, {"Command Sgt. Major", "Chief Master Sgt.", "Master Gunnery Sgt.", "Master Chief Petty Officer"}},
+        {90, 8, {"Command Sgt. Major", "Chief Master Sgt.", "Master Gunnery Sgt.", "Master Chief Petty Officer"}},
+        {91, 9, {"Second Lt.", "Second Lt.", "Second Lt.", "Ensign"}},
+        {92, 9, {"Second Lt.", "Second Lt.", "Second Lt.", "Ensign"}},
+        {93, 10, {"First Lt.", "First Lt.", "First Lt.", "Lt. j.g."}},
+        {95, 10, {"First Lt.", "First Lt.", "First Lt.", "Lt. j.g."}},
+        {96, 11, {"Captain", "Captain", "Captain", "Lieutenant"}},
+        {97, 12, {"Major", "Major", "Major", "Lt. Commander"}},
+        {98, 13, {"Lt. Col.", "Lt. Col.", "Lt. Col.", "Commander"}},
+        {99, 14, {"Colonel", "Colonel", "Colonel", "Captain"}},
+        {100, 15, {"General", "General", "General", "Admiral"}}};
+    // clang-format on
+    const char* branches[] = {"Army", "Air Force", "Marines", "Navy"};
+    for (const auto& [roll, least, ranks] : rows) {
         for (const int term : {least, least - 1}) {
-            if (term < 0) continue;
-            for (const auto& [d4, rank] : {std::pair{1, army}, {4, navy}}) {
+            for (int d4 = 1; d4 <= 4 && term >= 0; ++d4) {
                 Set(Field::cboMilitary, "Military Service");
                 Set(Field::txtAge, "60");
                 dice.Add({{45, term == 0 ? 1 : 2 * term}, {100, 1}, {4, d4}, {100, roll}});
                 if (term < least) dice.Add(100, 1);  // thrown back: the band needs a longer term
                 RollMilitary(record);
-                const char* lowest = d4 == 1 ? "Private" : "Sea. Recruit";
-                EXPECT_EQ(Text(Field::cboMilitary), term < least ? lowest : rank)
-                    << "roll " << roll << ", term " << term;
+                const auto b = static_cast<std::size_t>(d4 - 1);
+                EXPECT_EQ(Text(Field::cboMilitary), term < least ? lowest[b] : ranks[b])
+                    << "roll " << roll << ", term " << term << ", d4 " << d4;
+                EXPECT_EQ(Text(Field::cboBranch), branches[b]);
             }
         }
     }
