@@ -18,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ChildProcess;
+using testing::PdfPages;
 using testing::ReadAll;
 
 int HiddenFiles(const fs::path& folder) {
@@ -238,18 +239,6 @@ TEST_F(CliProcess, OnATerminalItSaysWhereTheSheetsWent) {
 
 namespace dossier {
 namespace {
-
-int PdfPages(const fs::path& pdf) {
-    std::string info;
-    if (FILE* out = popen(("pdfinfo '" + pdf.string() + "' 2>/dev/null").c_str(), "r")) {
-        char chunk[4096];
-        for (std::size_t got; (got = fread(chunk, 1, sizeof chunk, out)) > 0;)
-            info.append(chunk, got);
-        pclose(out);
-    }
-    const std::size_t at = info.find("Pages:");
-    return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
-}
 
 TEST_F(CliProcess, APartySavedAsJsonComesBackAsTheSameSheetsAndAsDocuments) {
     const std::string party = (folder / "party.jsonl").string();

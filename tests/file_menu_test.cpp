@@ -23,20 +23,9 @@ namespace dossier {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::PdfPages;
+using testing::Poppler;
 using testing::ReadAll;
-
-// What a poppler tool prints for a file.
-std::string Poppler(const std::string& tool, const fs::path& pdf, const char* after = "") {
-    std::string text;
-    if (FILE* out =
-            popen((tool + " '" + pdf.string() + "' " + after + " 2>/dev/null").c_str(), "r")) {
-        char chunk[4096];
-        for (std::size_t got; (got = fread(chunk, 1, sizeof chunk, out)) > 0;)
-            text.append(chunk, got);
-        pclose(out);
-    }
-    return text;
-}
 
 // Runs of blanks as one: a PDF's text keeps the words and their order, not the blanks.
 std::string Squeezed(const std::string& text) {
@@ -46,12 +35,6 @@ std::string Squeezed(const std::string& text) {
         if (!blank || (!squeezed.empty() && squeezed.back() != ' ')) squeezed += blank ? ' ' : c;
     }
     return squeezed;
-}
-
-int PdfPages(const fs::path& pdf) {
-    const std::string info = Poppler("pdfinfo", pdf);
-    const std::size_t at = info.find("Pages:");
-    return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
 }
 
 class ScriptedFiles final : public FileChooser {

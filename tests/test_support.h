@@ -25,6 +25,8 @@ class RecordTest : public ::testing::Test {
 }  // namespace dossier::testing
 
 #include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -43,6 +45,26 @@ inline std::filesystem::path UniqueTempPath(const std::string& stem) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     return std::filesystem::temp_directory_path() /
            ("dossier-" + stem + "-" + test->name() + "-" + std::to_string(getpid()));
+}
+
+// What a poppler tool prints for a file.
+inline std::string Poppler(const std::string& tool, const std::filesystem::path& pdf,
+                           const char* after = "") {
+    std::string text;
+    if (FILE* out =
+            popen((tool + " '" + pdf.string() + "' " + after + " 2>/dev/null").c_str(), "r")) {
+        char chunk[4096];
+        for (std::size_t got; (got = fread(chunk, 1, sizeof chunk, out)) > 0;)
+            text.append(chunk, got);
+        pclose(out);
+    }
+    return text;
+}
+
+inline int PdfPages(const std::filesystem::path& pdf) {
+    const std::string info = Poppler("pdfinfo", pdf);
+    const std::size_t at = info.find("Pages:");
+    return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
 }
 
 }  // namespace dossier::testing
