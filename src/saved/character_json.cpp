@@ -207,8 +207,8 @@ void WriteUpToAreas(JsonLine& line, const LineValues& v) {
     line.Fixed(",\"index\":").Number(v.index).Fixed(",\"mode\":").Text(v.mode);
     line.Fixed(",\"fields\":{");
     for (const FieldInfo& info : AllFields()) {
-        if (info.field != Field{}) line.Fixed(",");
-        line.Fixed("\"").Fixed(info.name).Fixed("\":").Text(v.fields[Index(info.field)]);
+        line.Fixed(Index(info.field) == 0 ? "\"" : ",\"").Fixed(info.name).Fixed("\":");
+        line.Text(v.fields[Index(info.field)]);
     }
     line.Fixed("},\"heightClass\":").Text(v.heightClass);
     line.Fixed(",\"weightClass\":").Text(v.weightClass);
