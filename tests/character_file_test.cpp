@@ -38,6 +38,8 @@ TEST(CharacterFile, ReadsBackWhatWasSaved) {
         ParseCharacterLines(GoodLine() + "\n" + GoodLine(), "f");
     ASSERT_EQ(read.size(), 2U);
     EXPECT_EQ(CharacterJsonLine(read[1], 1), GoodLine());
+    EXPECT_TRUE(CharacterJsonLine(read[1], 7).starts_with("{\"format\":1,\"index\":7,"));
+    EXPECT_EQ(GoodLine().find(" \""), std::string::npos) << "area names without their padding";
 }
 
 TEST(CharacterFile, TextsAreWrittenAsTheLibraryDumpsThemAndReadBack) {

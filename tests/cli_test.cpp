@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "cli/batch.h"
@@ -78,33 +77,11 @@ TEST(Cli, ASeededBatchIsTheSameOnTheStreamAndInItsFiles) {
               0);
     std::string joined;
     for (int i = 1; i <= 12; ++i) {
-        std::ifstream in(
-            folder / ((i < 10 ? "char-00000" : "char-0000") + std::to_string(i) + ".txt"),
-            std::ios::binary);
-        joined += std::string(std::istreambuf_iterator<char>(in), {});
+        joined += testing::ReadAll(
+            folder / ("char-0000" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".txt"));
     }
     fs::remove_all(folder);
     EXPECT_EQ(joined, a.out);
-}
-
-TEST(Cli, JsonLinesCarryTheRecordAndTheSheetsSections) {
-    const CliRun run = RunCli({"--count", "3", "--seed", "11", "--format", "json", "--mode",
-                               "sex-level", "--sex", "F", "--level", "14"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    std::istringstream lines(run.out);
-    int index = 0;
-    for (std::string line; std::getline(lines, line);) {
-        const nlohmann::json character = nlohmann::json::parse(line);
-        EXPECT_EQ(character["index"], ++index);
-        EXPECT_EQ(character["fields"]["cboSex"], "Female");
-        EXPECT_EQ(character["fields"]["txtLevel"], "14");
-        EXPECT_EQ(character["sheet"]["derived"].size(), 14U);
-        EXPECT_NE(character["sheet"]["areas"][0]["name"].get<std::string>().back(), ' ');
-        EXPECT_EQ(character["sheet"]["derived"]["Balance"].get<int>(),
-                  std::stoi(character["fields"]["txtWell"].get<std::string>()))
-            << "the sheet's Balance is the window's Wellness";
-    }
-    EXPECT_EQ(index, 3);
 }
 
 }  // namespace
