@@ -248,6 +248,7 @@ TEST_F(CliProcess, APartySavedAsJsonComesBackAsTheSameSheetsAndAsDocuments) {
         << "the same 50 sheets, byte for byte, no die rolled";
     const ChildProcess::Exit again = Run({"--load", party, "--output", "-", "--format", "json"});
     EXPECT_EQ(again.out, ReadAll(party));
+    EXPECT_EQ(again.out.find(" \""), std::string::npos) << "area names without their padding";
 
     const std::tuple<const char*, std::string, int> documents[] = {{"roster-pdf", "roster.pdf", 13},
                                                                    {"pdf", "sheets.pdf", 50}};
