@@ -14,9 +14,6 @@ TEST_F(RecordTest, StartupStateAndNames) {
         EXPECT_EQ(FieldByName(info.name), info.field);
         EXPECT_EQ(Text(info.field), info.startupText);
     }
-    EXPECT_EQ(Text(Field::txtAge), "22");
-    EXPECT_EQ(Text(Field::cboLoss), "% Loss of CD");
-    EXPECT_EQ(Text(Field::txtPS), "");
     EXPECT_FALSE(FieldByName("cbosex").has_value());
     EXPECT_EQ(record.working.lastRoll, 0);
     EXPECT_EQ(record.working.sexFixed, 0);
