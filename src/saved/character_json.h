@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
