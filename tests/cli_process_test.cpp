@@ -147,12 +147,6 @@ TEST_F(CliProcess, AFullDiskInTheMiddleOfABatchSaysHowManySheetsWereWritten) {
     EXPECT_NE(exit.err.find("No space left on device " + written), std::string::npos) << exit.err;
 }
 
-}  // namespace
-}  // namespace dossier
-
-namespace dossier {
-namespace {
-
 TEST_F(CliProcess, SaysOnceWhichPresetsTheModeRollsAfresh) {
     const std::pair<std::vector<std::string>, std::string> rows[] = {
         {{"--sex", "f", "--race", "Black", "--age", "60", "--count", "3"},
@@ -199,47 +193,6 @@ TEST_F(CliProcess, OutputPathsFollowOneRuleForEveryCount) {
         << "the hint shows the command that works";
 }
 
-TEST_F(CliProcess, SeedAndCountTakeOnlyWhatTheyCanHonour) {
-    const std::pair<std::vector<std::string>, int> rows[] = {
-        {{"--seed", "-1"}, 2},   {{"--seed", "18446744073709551616"}, 2},
-        {{"--seed", "12x"}, 2},  {{"--seed", "18446744073709551615"}, 0},
-        {{"--count", "abc"}, 2}, {{"--count", "0"}, 2},
-        {{"--count", "2.5"}, 2}};
-    for (const auto& [args, code] : rows) {
-        std::vector<std::string> withOutput = args;
-        withOutput.insert(withOutput.end(), {"--output", "-"});
-        const ChildProcess::Exit exit = Run(withOutput);
-        EXPECT_EQ(exit.code, code) << args[1];
-        if (code == 2) {
-            EXPECT_NE(exit.err.find("\"" + args[1] + "\" is not one"), std::string::npos)
-                << exit.err;
-        }
-    }
-}
-
-TEST_F(CliProcess, OnATerminalItSaysWhereTheSheetsWent) {
-    const std::pair<std::vector<std::string>, std::string> rows[] = {
-        {{"--count", "20", "--output", (folder / "npcs").string() + "/"},
-         "dossier-cli: wrote 20 sheets to " + (folder / "npcs").string() + "/\n"},
-        {{"--output", (folder / "one.txt").string()},
-         "dossier-cli: wrote 1 sheet to " + (folder / "one.txt").string() + "\n"},
-        {{"--output", "-"}, ""}};
-    for (const auto& [args, said] : rows) {
-        std::vector<std::string> argv = args;
-        argv.insert(argv.begin(), DOSSIER_CLI_PATH);
-        const ChildProcess::Exit exit =
-            ChildProcess(argv, folder.string() + "-tty", "/dev/null", {}, true).Wait();
-        EXPECT_EQ(exit.code, 0);
-        EXPECT_EQ(exit.err, said);
-    }
-}
-
-}  // namespace
-}  // namespace dossier
-
-namespace dossier {
-namespace {
-
 TEST_F(CliProcess, APartySavedAsJsonComesBackAsTheSameSheetsAndAsDocuments) {
     const std::string party = (folder / "party.jsonl").string();
     ASSERT_EQ(Run({"--format", "json", "--count", "50", "--seed", "1", "--output", party}).code, 0);
@@ -275,46 +228,10 @@ TEST_F(CliProcess, APartySavedAsJsonComesBackAsTheSameSheetsAndAsDocuments) {
     EXPECT_EQ(rerolled.out.substr(0, 200), sheets.out.substr(0, 200)) << "the same characteristics";
 }
 
-TEST_F(CliProcess, BadInputToLoadIsRefusedAndNothingIsWritten) {
-    std::ofstream(folder / "bad.jsonl") << "{\"format\":1,\n";
-    const std::pair<std::vector<std::string>, std::string> rows[] = {
-        {{"--load", (folder / "bad.jsonl").string()}, "bad.jsonl: line 1: not JSON"},
-        {{"--load", folder.string()}, "is a folder"},
-        {{"--load", (folder / "bad.jsonl").string(), "--count", "2"}, "--count does not go"},
-        {{"--format", "pdf", "--output", "-"}, "needs --output FILE"}};
-    for (const auto& [args, message] : rows) {
-        std::vector<std::string> withOutput = args;
-        if (withOutput.back() != "-")
-            withOutput.insert(withOutput.end(),
-                              {"--output", (folder / "out.pdf").string(), "--format", "pdf"});
-        const ChildProcess::Exit exit = Run(withOutput);
-        EXPECT_EQ(exit.code, 2) << message;
-        EXPECT_NE(exit.err.find(message), std::string::npos) << exit.err;
-        EXPECT_FALSE(fs::exists(folder / "out.pdf"));
-    }
-}
-
-}  // namespace
-}  // namespace dossier
-
-namespace dossier {
-namespace {
-
 TEST_F(CliProcess, HostilePresetsEndInAnExitCodeNeverASignal) {
-    const std::string texts[] = {"",
-                                 " ",
-                                 std::string(10000, '7'),
-                                 "\x01\x1b[31m\t\r\n",
-                                 "\xFF\xFE no UTF-8",
-                                 "\"",
-                                 "1e309",
-                                 "nan",
-                                 "-0",
-                                 "32768",
-                                 "-32769"};
     for (const std::string& flag :
          {"--sex", "--race", "--age", "--height", "--weight", "--level", "--ps", "--k", "--cd"}) {
-        for (const std::string& text : texts) {
+        for (const std::string& text : testing::kHostileTexts) {
             const ChildProcess::Exit exit = Run(
                 {"--mode", "my-traits", "--output", "-", "--seed", "1", flag, text}, "/dev/null");
             EXPECT_EQ(exit.signal, 0) << flag << " \"" << text.substr(0, 20) << '"';

@@ -19,21 +19,26 @@ struct CliRun {
     std::string out, err;
 };
 
-CliRun RunCli(std::vector<std::string> args) {
+CliRun RunCli(std::vector<std::string> args, bool onTerminal = false) {
     args.insert(args.begin(), "dossier-cli");
     std::vector<const char*> argv;
     for (const std::string& arg : args) argv.push_back(arg.c_str());
     std::ostringstream out, err;
     const cli::ParseOutcome parsed =
         cli::ParseCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {parsed.options ? cli::RunBatch(*parsed.options, out, err) : parsed.exitCode, out.str(),
-            err.str()};
+    return {
+        parsed.options ? cli::RunBatch(*parsed.options, out, err, {onTerminal}) : parsed.exitCode,
+        out.str(), err.str()};
 }
 
 TEST(Cli, HelpVersionAndEveryRefusedUsageWithItsMessage) {
     EXPECT_NE(RunCli({"--help"}).out.find("\"Random Generation  By Level\""), std::string::npos);
     EXPECT_EQ(RunCli({"--version"}).out, "dossier-cli 4.1\n");
-    const std::pair<std::vector<std::string>, const char*> rows[] = {
+    const fs::path folder = testing::UniqueTempPath("cli-usage");
+    fs::create_directories(folder);
+    const std::string bad = (folder / "bad.jsonl").string(), pdf = (folder / "out.pdf").string();
+    std::ofstream(bad) << "{\"format\":1,\n";
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
         {{"--mode", "fast"}, "--mode"},
         {{"--bogus"}, "bogus"},
         {{"--age", "22.0"}, "Invalid Age: Enter an integer from 1 to 100."},
@@ -43,13 +48,26 @@ TEST(Cli, HelpVersionAndEveryRefusedUsageWithItsMessage) {
         {{"--mode", "level"}, "--level"},
         {{"--count", "3"}, "--output"},
         {{"--mode", "my-traits", "--ch", "abc", "--output", "-"},
-         "Charm must be a whole number, such as 75"}};
+         "Charm must be a whole number, such as 75"},
+        {{"--seed", "-1", "--output", "-"}, "\"-1\" is not one"},
+        {{"--seed", "18446744073709551616", "--output", "-"},
+         "\"18446744073709551616\" is not one"},
+        {{"--seed", "12x", "--output", "-"}, "\"12x\" is not one"},
+        {{"--count", "abc", "--output", "-"}, "\"abc\" is not one"},
+        {{"--count", "0", "--output", "-"}, "\"0\" is not one"},
+        {{"--count", "2.5", "--output", "-"}, "\"2.5\" is not one"},
+        {{"--load", bad, "--format", "pdf", "--output", pdf}, "bad.jsonl: line 1: not JSON"},
+        {{"--load", folder.string(), "--format", "pdf", "--output", pdf}, "is a folder"},
+        {{"--load", bad, "--count", "2", "--output", pdf}, "--count does not go"},
+        {{"--format", "pdf", "--output", "-"}, "needs --output FILE"}};
     for (const auto& [args, message] : rows) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.back();
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
         EXPECT_TRUE(run.out.empty());
+        EXPECT_FALSE(fs::exists(pdf)) << message;
     }
+    fs::remove_all(folder);
 }
 
 TEST(Cli, PresetsAreTypedIntoTheRecord) {
@@ -70,10 +88,11 @@ TEST(Cli, PresetsAreTypedIntoTheRecord) {
 }
 
 TEST(Cli, ASeededBatchIsTheSameOnTheStreamAndInItsFiles) {
-    const CliRun a = RunCli({"--count", "12", "--seed", "77", "--output", "-"});
+    const std::string seed = "18446744073709551615";  // the largest there is
+    const CliRun a = RunCli({"--count", "12", "--seed", seed, "--output", "-"});
     EXPECT_NE(a.out, RunCli({"--count", "12", "--seed", "78", "--output", "-"}).out);
     const fs::path folder = testing::UniqueTempPath("cli");
-    ASSERT_EQ(RunCli({"--count", "12", "--seed", "77", "--output", folder.string() + "/"}).exitCode,
+    ASSERT_EQ(RunCli({"--count", "12", "--seed", seed, "--output", folder.string() + "/"}).exitCode,
               0);
     std::string joined;
     for (int i = 1; i <= 12; ++i) {
@@ -82,6 +101,16 @@ TEST(Cli, ASeededBatchIsTheSameOnTheStreamAndInItsFiles) {
     }
     fs::remove_all(folder);
     EXPECT_EQ(joined, a.out);
+}
+
+TEST(Cli, OnATerminalItSaysWhereTheSheetsWent) {
+    const std::string npcs = testing::UniqueTempPath("cli-npcs").string() + "/";
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"--count", "20", "--output", npcs}, "dossier-cli: wrote 20 sheets to " + npcs + "\n"},
+        {{"--output", npcs + "one.txt"}, "dossier-cli: wrote 1 sheet to " + npcs + "one.txt\n"},
+        {{"--output", "-"}, ""}};
+    for (const auto& [args, said] : rows) EXPECT_EQ(RunCli(args, true).err, said) << args.back();
+    fs::remove_all(npcs);
 }
 
 }  // namespace

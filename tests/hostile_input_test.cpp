@@ -18,28 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kHostile[] = {"",
-                                " ",
-                                " 55 ",
-                                std::string(10000, '7'),
-                                std::string("5\0"
-                                            "5",
-                                            3),
-                                "\x01\x1b[31m\t\r\n",
-                                "Zo\xC3\xAB \xE6\x97\xA5",
-                                "\xFF\xFE no UTF-8",
-                                "\"",
-                                "1e309",
-                                "nan",
-                                "inf",
-                                "-0",
-                                "0x10",
-                                "1,5",
-                                "32768",
-                                "-32769",
-                                "32767",
-                                "-32768"};
-
 // Answers every prompt validly, so each mode runs to its end or to a message.
 class ValidAnswers final : public Dialogs {
   public:
@@ -75,7 +53,7 @@ TEST(HostileInput, EveryFieldEveryTextEveryOperation) {
     SeededDice dice(5);
     int refused = 0, written = 0;
     for (const FieldInfo& info : AllFields()) {
-        for (const std::string& text : kHostile) {
+        for (const std::string& text : testing::kHostileTexts) {
             for (std::size_t press = 0; press < std::size(presses); ++press) {
                 std::ofstream(sheet, std::ios::binary) << previous;
                 CharacterRecord record = StartupRecord(dice);

@@ -42,8 +42,8 @@ class Window : public ::testing::Test {
   protected:
     void SetUp() override {
         fs::remove(sheet);
-        window = std::make_unique<MainWindow>(
-            WindowServices{&dice, &dialogs, &viewer, sheet, [this] { ++exits; }});
+        window = std::make_unique<MainWindow>(WindowServices{
+            &dice, realDialogs ? nullptr : &dialogs, &viewer, sheet, [this] { ++exits; }});
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -87,6 +87,7 @@ class Window : public ::testing::Test {
     RecordingViewer viewer;
     fs::path sheet = testing::UniqueTempPath("window") += ".txt";
     int exits = 0;
+    bool realDialogs = false;
     std::unique_ptr<MainWindow> window;
 };
 
@@ -261,23 +262,13 @@ TEST_F(Window, OneModelessAboutBoxThatEscapeAndEnterClose) {
     }
 }
 
-}  // namespace
-}  // namespace dossier
-
-namespace dossier {
-namespace {
-
 // With the real modal message box, dismissed with Enter as a user does.
-class WindowWithRealDialogs : public ::testing::Test {
+class WindowWithRealDialogs : public Window {
   protected:
     void SetUp() override {
-        window =
-            std::make_unique<MainWindow>(WindowServices{&dice, nullptr, nullptr, sheet, [] {}});
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        realDialogs = true;
+        Window::SetUp();
     }
-    void TearDown() override { fs::remove(sheet); }
     // Presses Enter on every message box that opens, and counts them.
     void AnswerMessagesWithEnter() {
         auto* timer = new QTimer(window.get());
@@ -289,11 +280,6 @@ class WindowWithRealDialogs : public ::testing::Test {
         });
         timer->start(10);
     }
-    QLineEdit* Line(Field field) const { return qobject_cast<QLineEdit*>(window->Control(field)); }
-
-    SeededDice dice{5};
-    fs::path sheet = testing::UniqueTempPath("real-dialogs") += ".txt";
-    std::unique_ptr<MainWindow> window;
     int boxes = 0;
 };
 
@@ -317,30 +303,23 @@ TEST_F(WindowWithRealDialogs, ARefusedAgeIsCheckedAgainEachTimeItLosesTheFocus) 
     EXPECT_TRUE(age->hasFocus());
 }
 
-}  // namespace
-}  // namespace dossier
-
-namespace dossier {
-namespace {
-
 TEST(WindowProgram, WithoutADisplayItSaysSoInsteadOfAborting) {
-    const fs::path scratch = testing::UniqueTempPath("window-program");
-    const std::vector<std::string> noDisplay = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
-    const testing::ChildProcess::Exit version =
-        testing::ChildProcess::Run({DOSSIER_GUI_PATH, "--version"}, scratch, {}, noDisplay);
+    const auto run = [](std::vector<std::string> tail) {
+        std::vector<std::string> args = {"/usr/bin/env",    "-u", "DISPLAY",        "-u",
+                                         "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM"};
+        args.insert(args.end(), tail.begin(), tail.end());
+        return testing::ChildProcess::Run(args, testing::UniqueTempPath("window-program"));
+    };
+    const testing::ChildProcess::Exit version = run({DOSSIER_GUI_PATH, "--version"});
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(version.out, "dossier 4.1\n");
-    const auto help =
-        testing::ChildProcess::Run({DOSSIER_GUI_PATH, "--help"}, scratch, {}, noDisplay);
-    EXPECT_EQ(help.code, 0);
-    EXPECT_NE(help.out.find("dossier-cli"), std::string::npos);
-    for (const char* display : {"DISPLAY", "DISPLAY=:9999"}) {
-        std::vector<std::string> env = noDisplay;
-        env[0] = display;
-        const auto run = testing::ChildProcess::Run({DOSSIER_GUI_PATH}, scratch, {}, env);
-        EXPECT_EQ(run.code, 1) << display << " signal " << run.signal;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-        EXPECT_NE(run.err.find("dossier-cli"), std::string::npos) << run.err;
+    EXPECT_NE(run({DOSSIER_GUI_PATH, "--help"}).out.find("dossier-cli"), std::string::npos);
+    for (const auto& tail : {std::vector<std::string>{DOSSIER_GUI_PATH},
+                             std::vector<std::string>{"DISPLAY=:9999", DOSSIER_GUI_PATH}}) {
+        const testing::ChildProcess::Exit exit = run(tail);
+        EXPECT_EQ(exit.code, 1) << tail[0] << " signal " << exit.signal;
+        EXPECT_EQ(std::count(exit.err.begin(), exit.err.end(), '\n'), 1) << exit.err;
+        EXPECT_NE(exit.err.find("dossier-cli"), std::string::npos) << exit.err;
     }
 }
 

@@ -30,6 +30,7 @@ class RecordTest : public ::testing::Test {
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace dossier::testing {
 
@@ -46,6 +47,15 @@ inline std::filesystem::path UniqueTempPath(const std::string& stem) {
     return std::filesystem::temp_directory_path() /
            ("dossier-" + stem + "-" + test->name() + "-" + std::to_string(getpid()));
 }
+
+// Texts no input should trust: blanks, a huge number, control and NUL bytes, bad UTF-8, a
+// quote, numbers the parser must refuse, the edges of the 16-bit range, a NUL between digits.
+// clang-format off
+inline const std::vector<std::string> kHostileTexts = {
+    "", " ", " 55 ", "\x01\x1b[31m\t\r\n", "Zo\xC3\xAB \xE6\x97\xA5", "\xFF\xFE no UTF-8", "\"",
+    "1e309", "nan", "inf", "-0", "0x10", "1,5", "32768", "-32769", "32767", "-32768",
+    std::string("5\0005", 3), std::string(10000, '7')};
+// clang-format on
 
 // What a poppler tool prints for a file.
 inline std::string Poppler(const std::string& tool, const std::filesystem::path& pdf,

@@ -11,16 +11,14 @@
 #include "platform/utf8_text.h"
 #include "sheet/sheet_file.h"
 #include "sheet/word_pad_viewer.h"
+#include "test_support.h"
 
 namespace dossier {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::ReadAll;
 
 // The build's own paths are Unix paths; Wine shows the Unix root as drive Z:.
 fs::path BuildPath(std::string path) {
@@ -29,39 +27,15 @@ fs::path BuildPath(std::string path) {
     return PathFromUtf8(path);
 }
 
-// ctest runs the tests side by side, each in a process of its own.
-fs::path TestPath(const std::string& suffix) {
-    return fs::temp_directory_path() /
-           ("dossier-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + suffix);
-}
-
 struct Exit {
     DWORD code = 0;
     std::string out, err;
 };
 
-// One argument as the C runtime reads it back: backslashes double only before a quote.
-std::wstring Quoted(const std::wstring& arg) {
-    std::wstring quoted = L"\"";
-    std::size_t backslashes = 0;
-    for (wchar_t c : arg) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(2 * backslashes, L'\\');
-    return quoted + L"\"";
-}
-
 // dossier-cli.exe started as Windows starts it, its arguments on a wide command line.
 Exit RunCli(const std::vector<std::string>& args) {
-    const fs::path out = TestPath(".out");
-    const fs::path err = TestPath(".err");
+    const fs::path out = testing::UniqueTempPath("out");
+    const fs::path err = testing::UniqueTempPath("err");
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     const auto create = [&](const fs::path& path) {
         return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
@@ -69,7 +43,8 @@ Exit RunCli(const std::vector<std::string>& args) {
     };
     HANDLE outFile = create(out), errFile = create(err);
     std::wstring line = L"\"" + BuildPath(DOSSIER_CLI_PATH).wstring() + L"\"";
-    for (const std::string& arg : args) line += L" " + Quoted(WideFromUtf8(arg));
+    // No argument holds a quote or ends in a backslash, so plain quotes keep each whole.
+    for (const std::string& arg : args) line += L" \"" + WideFromUtf8(arg) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -96,19 +71,17 @@ Exit RunCli(const std::vector<std::string>& args) {
 }
 
 // Every line ends in CR LF, and nothing else is a line end.
-bool OnlyCrLf(const std::string& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return false;
-        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) return false;
-    }
-    return text.ends_with("\r\n");
+bool OnlyCrLf(std::string text) {
+    if (!text.ends_with("\r\n")) return false;
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 2);
+    return text.find_first_of("\r\n") == std::string::npos;
 }
 
 class Windows : public ::testing::Test {
   protected:
     void SetUp() override { fs::remove_all(folder), fs::create_directories(folder); }
     void TearDown() override { fs::remove_all(folder); }
-    fs::path folder = TestPath("");
+    fs::path folder = testing::UniqueTempPath("windows");
 };
 
 TEST_F(Windows, TheCodePageIsTheOneTheTestsExpect) {
@@ -176,7 +149,7 @@ TEST_F(Windows, EachRunRollsItsOwnAndLeftoversOfGoneWritersAreRemoved) {
     EXPECT_NE(RunCli({"--output", "-"}).out, RunCli({"--output", "-"}).out);
     const std::string leftover = ".char-000001.txt.99999.0.0.tmp";  // no such process
     std::ofstream(folder / leftover) << "partial";
-    const Exit intoFolder = RunCli({"--output", folder.string() + "\\"});
+    const Exit intoFolder = RunCli({"--output", folder.string()});
     ASSERT_EQ(intoFolder.code, 0U) << intoFolder.err;
     EXPECT_FALSE(fs::exists(folder / leftover));
     EXPECT_TRUE(fs::exists(folder / "char-000001.txt"));
