@@ -1,0 +1,444 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "generators/age_handedness.h"
+#include "generators/glasses_coordination_loss.h"
+#include "generators/height_weight.h"
+#include "generators/military.h"
+#include "generators/physique.h"
+#include "generators/sex_race_hair.h"
+#include "record/numbers.h"
+#include "record/random_dice.h"
+#include "test_support.h"
+
+namespace dossier {
+namespace {
+
+using testing::RecordTest;
+
+// A generator fills its field only while the field holds exactly its unset caption.
+TEST(UnsetCaption, OnlyTheExactCaptionIsFilled) {
+    struct Row {
+        Field field;
+        const char* caption;
+        void (*generator)(CharacterRecord&);
+    };
+    const Row rows[] = {{Field::cboSex, "Sex", RollSex},
+                        {Field::cboRace, "Race", RollRace},
+                        {Field::cboHair, "Hair", RollHair},
+                        {Field::cboHandedness, "Handedness", RollHandedness},
+                        {Field::txtAge, " ", RollAge},
+                        {Field::cboHeight, "Height", RollHeight},
+                        {Field::cboWeight, "Weight", RollWeight},
+                        {Field::cboMilitary, "Military Service", RollMilitary},
+                        {Field::cboGlasses, "Glasses", RollGlasses}};
+    SeededDice dice(3);
+    for (const Row& row : rows) {
+        const std::string caption = row.caption;
+        std::string otherCase = caption;
+        for (char& c : otherCase)
+            c = static_cast<char>(std::islower(c) ? std::toupper(c) : std::tolower(c));
+        for (const std::string& text : {caption, otherCase, caption + " ", std::string()}) {
+            CharacterRecord record(dice);  // no age hook: the age generator is called below
+            record.Write(Field::cboSex, "Male");
+            if (row.field != Field::txtAge) record.Write(Field::txtAge, "30");
+            record.Write(row.field, text);
+            row.generator(record);
+            const bool filled = record.Text(row.field) != text;
+            EXPECT_EQ(filled, text == caption) << FieldName(row.field) << " \"" << text << '"';
+        }
+    }
+}
+
+TEST_F(RecordTest, SexRaceAndHairTables) {
+    struct Row {
+        void (*generator)(CharacterRecord&);
+        Field field;
+        const char* caption;
+        int roll;
+        const char* value;
+    };
+    const Row rows[] = {{RollSex, Field::cboSex, "Sex", 50, "Male"},
+                        {RollSex, Field::cboSex, "Sex", 51, "Female"},
+                        {RollRace, Field::cboRace, "Race", 15, "Native American"},
+                        {RollRace, Field::cboRace, "Race", 16, "Middle Eastern"},
+                        {RollRace, Field::cboRace, "Race", 29, "Middle Eastern"},
+                        {RollRace, Field::cboRace, "Race", 30, "Asian"},
+                        {RollRace, Field::cboRace, "Race", 49, "Asian"},
+                        {RollRace, Field::cboRace, "Race", 50, "White"},
+                        {RollRace, Field::cboRace, "Race", 79, "White"},
+                        {RollRace, Field::cboRace, "Race", 80, "Black"},
+                        {RollRace, Field::cboRace, "Race", 100, "Black"},
+                        {RollHair, Field::cboHair, "Hair", 24, "Black"},
+                        {RollHair, Field::cboHair, "Hair", 25, "Red/Auburn"},
+                        {RollHair, Field::cboHair, "Hair", 49, "Red/Auburn"},
+                        {RollHair, Field::cboHair, "Hair", 50, "Brown/Brunette"},
+                        {RollHair, Field::cboHair, "Hair", 74, "Brown/Brunette"},
+                        {RollHair, Field::cboHair, "Hair", 75, "Blonde"},
+                        {RollHair, Field::cboHair, "Hair", 100, "Blonde"}};
+    for (const Row& row : rows) {
+        Set(row.field, row.caption);
+        if (row.field == Field::cboRace) Set(Field::cboHair, "Gray");  // no hair adjustment
+        dice.Add(100, row.roll);
+        row.generator(record);
+        EXPECT_EQ(Text(row.field), row.value) << row.caption << ' ' << row.roll;
+        EXPECT_EQ(record.working.lastRoll, row.roll);
+    }
+}
+
+TEST_F(RecordTest, RolledRaceSuitsTheHairExceptGray) {
+    const std::tuple<const char*, int, const char*> rows[] = {
+        {"Blonde", 30, "Black"},      // Asian
+        {"Gray", 30, "Gray"},         // Gray survives
+        {"Hair", 1, "Black"},         // Native American, even over the caption
+        {"Red/Auburn", 16, "Brown"},  // Middle Eastern
+        {"typed", 80, "Brown"},       // Black
+        {"Blonde", 50, "Blonde"},     // White keeps it
+        {"Hair", 79, "Hair"}};
+    for (const auto& [before, roll, after] : rows) {
+        Set(Field::cboRace, "Race");
+        Set(Field::cboHair, before);
+        dice.Add(100, roll);
+        RollRace(record);
+        EXPECT_EQ(Text(Field::cboHair), after) << before << ", race roll " << roll;
+    }
+    Set(Field::cboRace, "Asian");  // a chosen race adjusts nothing
+    Set(Field::cboHair, "Blonde");
+    RollRace(record);
+    EXPECT_EQ(Text(Field::cboHair), "Blonde");
+}
+
+TEST_F(RecordTest, AgeRollsThroughTheHook) {
+    for (const auto& [roll, age] : {std::pair{9, "22"}, {10, "22"}, {11, "23"}, {30, "42"}}) {
+        Set(Field::txtAge, "");
+        dice.Add(30, roll);
+        Set(Field::txtAge, " ");
+        EXPECT_EQ(Text(Field::txtAge), age) << roll;
+        EXPECT_EQ(record.working.lastRoll, roll);
+        RollAge(record);  // the explicit call after the hook finds a number: no roll
+    }
+    ScriptedDice unhooked;
+    CharacterRecord plain(unhooked);  // without the hook the explicit call rolls
+    plain.Write(Field::txtAge, " ");
+    unhooked.Add(30, 11);
+    RollAge(plain);
+    EXPECT_EQ(plain.Text(Field::txtAge), "23");
+}
+
+TEST_F(RecordTest, HandednessTable) {
+    for (const auto& [roll, hand] : {std::pair{89, "Right"},
+                                     {90, "Left"},
+                                     {98, "Left"},
+                                     {99, "Ambidextrous"},
+                                     {100, "Ambidextrous"}}) {
+        Set(Field::cboHandedness, "Handedness");
+        dice.Add(100, roll);
+        RollHandedness(record);
+        EXPECT_EQ(Text(Field::cboHandedness), hand) << roll;
+    }
+    Set(Field::cboHandedness, "handedness");  // a typed value: no roll
+    RollHandedness(record);
+    EXPECT_EQ(Text(Field::cboHandedness), "handedness");
+}
+
+TEST_F(RecordTest, EveryRolledHeightAndItsClass) {
+    struct Row {
+        std::vector<int> d10s;  // the height die, then shorty's or tall's where it is 1 or 10
+        const char *female, *femaleClass, *male, *maleClass;
+    };
+    const Row rows[] = {{{1, 1}, "4'9", "S", "5'2", "S"},   {{1, 2}, "4'10", "S", "5'3", "S"},
+                        {{1, 3}, "4'11", "S", "5'4", "S"},  {{1, 4}, "5'0", "S", "5'5", "S"},
+                        {{1, 5}, "5'1", "S", "5'6", "S"},   {{1, 6}, "5'1", "S", "5'6", "S"},
+                        {{1, 7}, "5'2", "S", "5'7", "S"},   {{1, 8}, "5'2", "S", "5'7", "S"},
+                        {{1, 9}, "5'3", "A", "5'8", "A"},   {{1, 10}, "5'3", "A", "5'8", "A"},
+                        {{2}, "5'4", "A", "5'9", "A"},      {{3}, "5'4", "A", "5'9", "A"},
+                        {{4}, "5'5", "A", "5'10", "A"},     {{5}, "5'5", "A", "5'10", "A"},
+                        {{6}, "5'6", "A", "5'11", "A"},     {{7}, "5'6", "A", "5'11", "A"},
+                        {{8}, "5'7", "A", "6'0", "T"},      {{9}, "5'7", "A", "6'0", "T"},
+                        {{10, 1}, "5'8", "T", "6'1", "T"},  {{10, 3}, "5'8", "T", "6'1", "T"},
+                        {{10, 4}, "5'9", "T", "6'2", "T"},  {{10, 6}, "5'9", "T", "6'2", "T"},
+                        {{10, 7}, "5'10", "T", "6'3", "T"}, {{10, 8}, "5'10", "T", "6'3", "T"},
+                        {{10, 9}, "5'11", "T", "6'4", "T"}, {{10, 10}, "6'0", "T", "6'5", "T"}};
+    for (const Row& row : rows) {
+        for (bool female : {true, false}) {
+            Set(Field::cboSex, female ? "Female" : "Male");
+            Set(Field::cboHeight, "Height");
+            for (int roll : row.d10s) dice.Add(10, roll);
+            RollHeight(record);
+            EXPECT_EQ(Text(Field::cboHeight), female ? row.female : row.male) << row.d10s.back();
+            EXPECT_EQ(record.working.heightClass, female ? row.femaleClass : row.maleClass)
+                << Text(Field::cboHeight);
+            EXPECT_EQ(record.working.lastRoll, row.d10s.back());
+        }
+    }
+}
+
+TEST_F(RecordTest, PresentHeightsAreClassedNotRolled) {
+    // "?" where the text is no height: the class stays as it was.
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"Female", "5'2", "S"},  {"Female", "5'3", "A"},    {"Female", "5'7", "A"},
+        {"Female", "5'8", "T"},  {"Male", "5'7", "S"},      {"Male", "5'8", "A"},
+        {"Male", "5'11", "A"},   {"Male", "6'0", "T"},      {"Male", "5'10\"", "A"},
+        {"Male", "3'11", "S"},   {"Female", "7'1", "T"},    {"Other", "5'8", "A"},
+        {"Female", "5'12", "?"}, {"Male", "5'10\"\"", "?"}, {"Male", " 5'4", "?"},
+        {"Male", "-5'3", "?"},   {"Male", "5.10", "?"},     {"Male", "tall", "?"}};
+    for (const auto& [sex, height, heightClass] : rows) {
+        record.working.heightClass = "?";
+        Set(Field::cboSex, sex);
+        Set(Field::cboHeight, height);
+        dice.Add(10, 5);  // rolled before the field is looked at, and not used
+        RollHeight(record);
+        EXPECT_EQ(Text(Field::cboHeight), height);
+        EXPECT_EQ(record.working.heightClass, heightClass) << sex << ' ' << height;
+    }
+}
+
+TEST_F(RecordTest, NoHeightWithoutASex) {
+    record.working.heightClass = "T";
+    dice.Add(10, 10);  // no tall roll follows
+    RollHeight(record);
+    EXPECT_EQ(Text(Field::cboHeight), "Height");
+    EXPECT_EQ(record.working.heightClass, "T");
+    RollWeight(record);
+    EXPECT_EQ(Text(Field::cboWeight), "Weight");
+}
+
+TEST_F(RecordTest, WeightTableBoundaries) {
+    // Both sides of every band's edge.
+    const std::tuple<int, int, int, const char*> rows[] = {
+        {1, 100, 125, "L"},  {3, 100, 125, "L"},  {4, 107, 132, "L"},  {9, 107, 132, "L"},
+        {10, 114, 139, "L"}, {17, 114, 139, "L"}, {18, 121, 146, "A"}, {28, 121, 146, "A"},
+        {29, 128, 153, "A"}, {42, 128, 153, "A"}, {43, 135, 160, "A"}, {58, 135, 160, "A"},
+        {59, 145, 170, "A"}, {72, 145, 170, "A"}, {73, 155, 180, "A"}, {83, 155, 180, "A"},
+        {84, 165, 190, "H"}, {91, 165, 190, "H"}, {92, 175, 200, "H"}, {97, 175, 200, "H"},
+        {98, 185, 210, "H"}, {100, 185, 210, "H"}};
+    for (const auto& [roll, female, male, weightClass] : rows) {
+        for (bool isFemale : {true, false}) {
+            Set(Field::cboSex, isFemale ? "Female" : "Male");
+            Set(Field::cboWeight, "Weight");
+            dice.Add(100, roll);
+            RollWeight(record);
+            EXPECT_EQ(Text(Field::cboWeight), std::to_string(isFemale ? female : male));
+            EXPECT_EQ(record.working.weightClass, weightClass) << "roll " << roll;
+        }
+    }
+}
+
+TEST_F(RecordTest, PresentWeightsAreClassedNotRolled) {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"Female", "155", "A"}, {"Female", "156", "H"}, {"Female", "120", "A"},
+        {"Female", "119", "L"}, {"Male", "180", "A"},   {"Male", "181", "H"},
+        {"Male", "140", "A"},   {"Male", "139", "L"},   {"Male", "180.5", "H"},
+        {"Male", "heavy", "?"}, {"Male", "", "?"},      {"Other", "150", "?"}};
+    for (const auto& [sex, weight, weightClass] : rows) {
+        record.working.weightClass = "?";
+        Set(Field::cboSex, sex);
+        Set(Field::cboWeight, weight);
+        RollWeight(record);
+        EXPECT_EQ(Text(Field::cboWeight), weight);
+        EXPECT_EQ(record.working.weightClass, weightClass) << sex << ' ' << weight;
+    }
+}
+
+TEST_F(RecordTest, GlassesTable) {
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {1, "Glasses - no CLs", "kept"},   {2, "Glasses/CLs", "kept"},
+        {3, "Glasses/CLs", "kept"},        {4, "Not Needed/CLs Okay", "N/A"},
+        {9, "Not Needed/CLs Okay", "N/A"}, {10, "Not Needed/no CLs", "N/A"}};
+    for (const auto& [roll, glasses, loss] : rows) {
+        Set(Field::cboGlasses, "Glasses");
+        Set(Field::cboLoss, "kept");
+        dice.Add(10, roll);
+        RollGlasses(record);
+        EXPECT_EQ(Text(Field::cboGlasses), glasses);
+        EXPECT_EQ(Text(Field::cboLoss), loss) << roll;
+    }
+    Set(Field::cboGlasses, "Glasses ");  // not the caption: no die is rolled
+    RollGlasses(record);
+    EXPECT_EQ(Text(Field::cboGlasses), "Glasses ");
+}
+
+TEST_F(RecordTest, CoordinationLoss) {
+    const std::tuple<const char*, const char*, int, const char*> rows[] = {
+        {"Glasses/CLs", "50", 25, "12%"},  // 12.5 rounds to the even 12
+        {"Glasses/CLs", "50", 27, "14%"},  // 13.5 rounds to 14
+        {"Glasses - no CLs", "50", 1, "0%"}, {"Glasses/CLs", "30", 5, "2%"},  // 1.5 rounds to 2
+        {"Glasses/CLs", "90", 50, "35%"},                                     // 45 is capped
+        {"Glasses/CLs", "71", 50, "35%"},    // 35.5 rounds to 36, then the cap
+        {"Glasses/CLs", "80.7", 10, "8%"},   // the text is not rounded down first
+        {"N/A", "not a number", 60, "N/A"},  // no glasses: no loss, but the die is rolled
+        {"glasses/cls", "50", 60, "N/A"}};
+    for (const auto& [glasses, coordination, roll, loss] : rows) {
+        Set(Field::cboGlasses, glasses);
+        Set(Field::txtCD, coordination);
+        dice.Add(100, roll);
+        RollCoordinationLoss(record);
+        EXPECT_EQ(Text(Field::cboLoss), loss) << coordination << " x " << roll;
+        EXPECT_EQ(record.working.lastRoll, roll);
+    }
+}
+
+TEST_F(RecordTest, CoordinationThatIsNotANumberWritesNoLoss) {
+    Set(Field::cboGlasses, "Glasses - no CLs");
+    Set(Field::cboLoss, "12%");
+    Set(Field::txtCD, "");
+    dice.Add(100, 60);
+    EXPECT_THROW(RollCoordinationLoss(record), FieldValueError);
+    EXPECT_EQ(Text(Field::cboLoss), "12%");
+}
+
+TEST_F(RecordTest, PhysiqueTable) {
+    // Strength, height class, weight class, physique; "-" keeps the field as it was.
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+        {"101", "", "", "Mesomorphic"},
+        {"100", "S", "L", "Average"},
+        {"100", "T", "A", "Mesomorphic"},
+        {"76", "A", "A", "Mesomorphic"},
+        {"76", "T", "H", "Average"},
+        {"76", "S", "A", "Average"},
+        {"76", "A", "x", "Average"},
+        {"76", "", "A", "-"},
+        {"76", "t", "A", "-"},
+        {"75", "T", "A", "Average"},
+        {"75.5", "T", "A", "Mesomorphic"},
+        {"41", "T", "L", "Ectomorphic"},
+        {"41", "T", "H", "Endomorphic"},
+        {"41", "T", "", "-"},
+        {"41", "A", "", "Average"},
+        {"41", "S", "L", "Ectomorphic"},
+        {"41", "S", "A", "Average"},
+        {"41", "S", "H", "Endomorphic"},
+        {"41", "S", "", "-"},
+        {"40", "T", "L", "Ectomorphic"},
+        {"40", "T", "A", "Ectomorphic"},
+        {"40", "T", "", "Ectomorphic"},
+        {"40", "A", "L", "Ectomorphic"},
+        {"40", "A", "A", "Average"},
+        {"40", "A", "H", "Endomorphic"},
+        {"40", "A", "", "-"},
+        {"40", "S", "L", "Average"},
+        {"40", "S", "A", "Endomorphic"},
+        {"40", "S", "", "Endomorphic"},
+        {"-5", "S", "H", "Endomorphic"}};
+    for (const auto& [strength, heightClass, weightClass, physique] : rows) {
+        Set(Field::cboPhysique, "kept");
+        Set(Field::txtPS, strength);
+        record.working.heightClass = heightClass;
+        record.working.weightClass = weightClass;
+        RollPhysique(record);
+        EXPECT_EQ(Text(Field::cboPhysique), std::string(physique) == "-" ? "kept" : physique)
+            << "P " << strength << " classes '" << heightClass << "' '" << weightClass << "'";
+    }
+    Set(Field::txtPS, "strong");
+    EXPECT_THROW(RollPhysique(record), FieldValueError);
+}
+
+// Each row scripts one call: the age, its dice in order, and the two fields it leaves.
+struct Call {
+    const char* name;
+    const char* age;
+    std::vector<ScriptedRoll> rolls;
+    const char* rank;
+    const char* branch;
+};
+
+TEST_F(RecordTest, MilitaryService) {
+    // clang-format off
+    const Call calls[] = {
+        {"service roll above age - 6", "22", {{7, 3}, {100, 17}}, "No Military Service", "N/A"},
+        {"service roll of age - 6", "22", {{7, 1}, {100, 16}, {4, 3}, {100, 5}}, "Private", "Marines"},
+        {"age 6 never serves", "6", {{-9, 1}, {100, 1}}, "No Military Service", "N/A"},
+        {"age 7: only the lowest band", "7", {{-8, 1}, {100, 1}, {4, 4}, {100, 11}, {100, 100}, {100, 10}}, "Sea. Recruit", "Navy"},
+        {"d = 5 halves to T = 2", "22", {{7, 5}, {100, 16}, {4, 1}, {100, 65}, {100, 60}}, "Private 1st Class", "Army"},
+        {"d = 7 halves to T = 4", "22", {{7, 7}, {100, 16}, {4, 2}, {100, 76}, {100, 75}}, "Staff Sgt.", "Air Force"},
+        {"T = 8 takes band 89-90, not 91", "40", {{25, 16}, {100, 1}, {4, 4}, {100, 91}, {100, 90}}, "Master Chief Petty Officer", "Navy"},
+        {"T = 12 throws back 100 and 99", "40", {{25, 25}, {100, 1}, {4, 1}, {100, 100}, {100, 99}, {100, 96}}, "Captain", "Army"}};
+    // clang-format on
+    for (const Call& call : calls) {
+        Set(Field::cboMilitary, "Military Service");
+        Set(Field::txtAge, call.age);
+        for (const ScriptedRoll& roll : call.rolls) dice.Add(roll.sides, roll.result);
+        RollMilitary(record);
+        EXPECT_EQ(Text(Field::cboMilitary), call.rank) << call.name;
+        EXPECT_EQ(Text(Field::cboBranch), call.branch) << call.name;
+        EXPECT_EQ(record.working.lastRoll, call.rolls.back().result) << call.name;
+    }
+}
+
+// Each band at both edges in every branch, served at its least term and, one year short of
+// it, thrown back for a roll of 1. An age of 60 rolls a 45-sided term die; a die of 2T gives
+// the term T.
+TEST_F(RecordTest, EveryRankBandAtItsEdgesAndItsLeastTerm) {
+    using Ranks = std::array<const char*, 4>;  // Army, Air Force, Marines, Navy
+    const Ranks lowest = {"Private", "Airman/Basic", "Private", "Sea. Recruit"};
+    // clang-format off
+    const std::tuple<int, int, Ranks> rows[] = {
+        {1, 0, lowest},
+        {10, 0, lowest},
+        {11, 1, {"Private", "Airman", "Private 1st Class", "Sea. Appr."}},
+        {30, 1, {"Private", "Airman", "Private 1st Class", "Sea. Appr."}},
+        {31, 2, {"Private 1st Class", "Airman 1st Class", "Lance Corporal", "Seaman"}},
+        {60, 2, {"Private 1st Class", "Airman 1st Class", "Lance Corporal", "Seaman"}},
+        {61, 3, {"Corporal", "Sergeant", "Corporal", "Petty Officer 3rd Class"}},
+        {69, 3, {"Corporal", "Sergeant", "Corporal", "Petty Officer 3rd Class"}},
+        {70, 4, {"Sergeant", "Staff Sgt.", "Sergeant", "Petty Officer 2nd Class"}},
+        {75, 4, {"Sergeant", "Staff Sgt.", "Sergeant", "Petty Officer 2nd Class"}},
+        {76, 5, {"Staff Sgt.", "Tech. Sgt.", "Staff Sgt.", "Petty Officer 1"}},
+        {81, 5, {"Staff Sgt.", "Tech. Sgt.", "Staff Sgt.", "Petty Officer 1"}},
+        {82, 6, {"Sgt. 1st Class", "Master Sgt.", "Gunnery Sgt.", "Chief Petty Officer"}},
+        {85, 6, {"Sgt. 1st Class", "Master Sgt.", "Gunnery Sgt.", "Chief Petty Officer"}},
+        {86, 7, {"Master Sgt.", "Senior Master Sgt.", "Master Sgt.", "Senior Chief Petty Officer"}},
+        {88, 7, {"Master Sgt.", "Senior Master Sgt.", "Master Sgt.", "Senior Chief Petty Officer"}},
+        {89, 8, {"Command Sgt. Major", "Chief Master Sgt.", "Master Gunnery Sgt.", "Master Chief Petty Officer"}},
+        {90, 8, {"Command Sgt. Major", "Chief Master Sgt.", "Master Gunnery Sgt.", "Master Chief Petty Officer"}},
+        {91, 9, {"Second Lt.", "Second Lt.", "Second Lt.", "Ensign"}},
+        {92, 9, {"Second Lt.", "Second Lt.", "Second Lt.", "Ensign"}},
+        {93, 10, {"First Lt.", "First Lt.", "First Lt.", "Lt. j.g."}},
+        {95, 10, {"First Lt.", "First Lt.", "First Lt.", "Lt. j.g."}},
+        {96, 11, {"Captain", "Captain", "Captain", "Lieutenant"}},
+        {97, 12, {"Major", "Major", "Major", "Lt. Commander"}},
+        {98, 13, {"Lt. Col.", "Lt. Col.", "Lt. Col.", "Commander"}},
+        {99, 14, {"Colonel", "Colonel", "Colonel", "Captain"}},
+        {100, 15, {"General", "General", "General", "Admiral"}}};
+    // clang-format on
+    const char* branches[] = {"Army", "Air Force", "Marines", "Navy"};
+    for (const auto& [roll, least, ranks] : rows) {
+        for (const int term : {least, least - 1}) {
+            for (int d4 = 1; d4 <= 4 && term >= 0; ++d4) {
+                Set(Field::cboMilitary, "Military Service");
+                Set(Field::txtAge, "60");
+                dice.Add({{45, term == 0 ? 1 : 2 * term}, {100, 1}, {4, d4}, {100, roll}});
+                if (term < least) dice.Add(100, 1);  // thrown back: the band needs a longer term
+                RollMilitary(record);
+                const auto b = static_cast<std::size_t>(d4 - 1);
+                EXPECT_EQ(Text(Field::cboMilitary), term < least ? lowest[b] : ranks[b])
+                    << "roll " << roll << ", term " << term << ", d4 " << d4;
+                EXPECT_EQ(Text(Field::cboBranch), branches[b]);
+            }
+        }
+    }
+}
+
+TEST_F(RecordTest, SetRankKeepsBothFieldsButRollsTheTermDie) {
+    for (const char* rank : {"Captain", "No Military Service", "military service"}) {
+        Set(Field::cboMilitary, rank);
+        Set(Field::cboBranch, "Navy");
+        dice.Add(7, 4);
+        RollMilitary(record);
+        EXPECT_EQ(Text(Field::cboMilitary), rank);
+        EXPECT_EQ(Text(Field::cboBranch), "Navy");
+    }
+}
+
+TEST_F(RecordTest, AgeThatIsNotANumberStopsBeforeAnyRoll) {
+    for (const char* age : {"", "old", "-32768"}) {  // the last would overflow the die size
+        Set(Field::txtAge, age);
+        EXPECT_THROW(RollMilitary(record), FieldValueError) << age;
+        EXPECT_EQ(Text(Field::cboMilitary), "Military Service");
+    }
+}
+
+}  // namespace
+}  // namespace dossier
