@@ -203,23 +203,17 @@ TEST_F(CliProcess, APartySavedAsJsonComesBackAsTheSameSheetsAndAsDocuments) {
     EXPECT_EQ(again.out, ReadAll(party));
     EXPECT_EQ(again.out.find(" \""), std::string::npos) << "area names without their padding";
 
-    const std::tuple<const char*, std::string, int> documents[] = {{"roster-pdf", "roster.pdf", 13},
-                                                                   {"pdf", "sheets.pdf", 50}};
+    const std::tuple<const char*, std::string, int> documents[] = {
+        {"roster-pdf", "roster.pdf", 13}, {"pdf", "sheets.pdf", 50}, {"roster", "roster.md", 0}};
     for (const auto& [format, name, pages] : documents) {
         const ChildProcess::Exit exit =
             Run({"--load", party, "--format", format, "--output", (folder / name).string()});
         EXPECT_EQ(exit.code, 0) << exit.err;
         EXPECT_EQ(exit.err, "") << "Qt's start-up notes stay off the command line";
         const int counted = PdfPages(folder / name);
-        EXPECT_TRUE(counted > 0 && counted <= pages) << format << ": " << counted << " pages";
+        if (pages == 0) EXPECT_NE(ReadAll(folder / name).find("## 50. "), std::string::npos);
+        if (pages > 0) EXPECT_TRUE(counted > 0 && counted <= pages) << format << ": " << counted;
     }
-    ASSERT_EQ(
-        Run({"--load", party, "--format", "roster", "--output", (folder / "roster.md").string()})
-            .code,
-        0);
-    const std::string roster = ReadAll(folder / "roster.md");
-    EXPECT_NE(roster.find("## 50. "), std::string::npos);
-
     // With a mode, each saved character is typed in and the mode runs on it.
     const ChildProcess::Exit rerolled =
         Run({"--load", party, "--mode", "my-characteristics", "--output", "-", "--seed", "2"});
