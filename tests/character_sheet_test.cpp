@@ -11,29 +11,31 @@
 namespace dossier {
 namespace {
 
+using enum Field;
+
 using testing::RecordTest;
 
 class Sheet : public RecordTest {
   protected:
     // A scripted character: every characteristic set, traits typed, classes T and L.
     void SetUpCharacter() {
-        const std::pair<Field, const char*> fields[] = {{Field::cboSex, "Female"},
-                                                        {Field::txtAge, "22"},
-                                                        {Field::txtLevel, "5"},
-                                                        {Field::cboHandedness, "Left"},
-                                                        {Field::cboHair, "Red/Auburn"},
-                                                        {Field::cboHeight, "5'10\""},
-                                                        {Field::cboWeight, "142"},
-                                                        {Field::cboRace, "Asian"},
-                                                        {Field::cboMilitary, "Seaman"},
-                                                        {Field::cboBranch, "Navy"},
-                                                        {Field::cboGlasses, "Glasses/CLs"},
-                                                        {Field::txtPS, "70"},
-                                                        {Field::txtCH, "81"},
-                                                        {Field::txtWP, "60"},
-                                                        {Field::txtCO, "75"},
-                                                        {Field::txtK, "52"},
-                                                        {Field::txtCD, "50"}};
+        const std::pair<Field, const char*> fields[] = {{cboSex, "Female"},
+                                                        {txtAge, "22"},
+                                                        {txtLevel, "5"},
+                                                        {cboHandedness, "Left"},
+                                                        {cboHair, "Red/Auburn"},
+                                                        {cboHeight, "5'10\""},
+                                                        {cboWeight, "142"},
+                                                        {cboRace, "Asian"},
+                                                        {cboMilitary, "Seaman"},
+                                                        {cboBranch, "Navy"},
+                                                        {cboGlasses, "Glasses/CLs"},
+                                                        {txtPS, "70"},
+                                                        {txtCH, "81"},
+                                                        {txtWP, "60"},
+                                                        {txtCO, "75"},
+                                                        {txtK, "52"},
+                                                        {txtCD, "50"}};
         for (const auto& [field, text] : fields) Set(field, text);
         record.working.heightClass = "T";
         record.working.weightClass = "L";
@@ -114,8 +116,8 @@ TEST_F(Sheet, ByteForByte) {
         "\"Linguistics                      51\"\r\n"
         "\"Engineering, Aeronautical        129\"\r\n";
     EXPECT_EQ(sheet.text, expected);
-    EXPECT_EQ(Text(Field::cboLoss), "12%") << "the sheet's loss roll stays in the record";
-    EXPECT_EQ(Text(Field::cboPhysique), "Ectomorphic");
+    EXPECT_EQ(Text(cboLoss), "12%") << "the sheet's loss roll stays in the record";
+    EXPECT_EQ(Text(cboPhysique), "Ectomorphic");
     EXPECT_EQ(sheet.languages, (std::vector<int>{75, 41, 74}));
     EXPECT_EQ(sheet.education, "High School");
     ASSERT_EQ(sheet.areas.size(), 6U);
@@ -132,8 +134,8 @@ TEST_F(Sheet, PhysiqueNotesFollowTheExactWordAndFractionsCountRoundedDown) {
         {"70", "", "", "Evasion                   "}};
     for (const auto& [strength, heightClass, weightClass, label] : rows) {
         SetUpCharacter();
-        Set(Field::txtPS, strength);
-        Set(Field::cboPhysique, "ectomorphic");
+        Set(txtPS, strength);
+        Set(cboPhysique, "ectomorphic");
         record.working.heightClass = heightClass;
         record.working.weightClass = weightClass;
         ScriptSheetRolls();
@@ -142,7 +144,7 @@ TEST_F(Sheet, PhysiqueNotesFollowTheExactWordAndFractionsCountRoundedDown) {
             << strength;
     }
     SetUpCharacter();
-    Set(Field::txtPS, "80.7");
+    Set(txtPS, "80.7");
     ScriptSheetRolls();
     const std::string text = ComposeCharacterSheet(record).text;
     EXPECT_NE(text.find("\"Physical Strength         80.7\"\r\n"), std::string::npos);
@@ -151,7 +153,7 @@ TEST_F(Sheet, PhysiqueNotesFollowTheExactWordAndFractionsCountRoundedDown) {
 
 TEST_F(Sheet, TraitThatIsNotANumberStopsBeforeAnySectionIsRolled) {
     SetUpCharacter();
-    Set(Field::txtCO, " ");
+    Set(txtCO, " ");
     dice.Add(100, 25);  // only the coordination loss is rolled
     EXPECT_THROW(ComposeCharacterSheet(record), FieldValueError);
 }
@@ -201,7 +203,7 @@ TEST_F(RecordTest, AreaScores) {
     const std::tuple<double, int, int> rows[] = {{0, 20, 70},  {0, 21, 51},   {0, 100, 130},
                                                  {0, 1, 51},   {150, 30, 75}, {150, 45, 75},
                                                  {149, 1, 74}, {151, 1, 76},  {102, 1, 51}};
-    Set(Field::txtK, "0");
+    Set(txtK, "0");
     LoadKnowledgeAreas(record);
     std::vector<KnowledgeArea> areas;
     for (const auto& [knowledge, roll, score] : rows) {

@@ -16,6 +16,8 @@
 namespace dossier {
 namespace {
 
+using enum Field;
+
 using testing::RecordTest;
 
 // A generator fills its field only while the field holds exactly its unset caption.
@@ -25,15 +27,15 @@ TEST(UnsetCaption, OnlyTheExactCaptionIsFilled) {
         const char* caption;
         void (*generator)(CharacterRecord&);
     };
-    const Row rows[] = {{Field::cboSex, "Sex", RollSex},
-                        {Field::cboRace, "Race", RollRace},
-                        {Field::cboHair, "Hair", RollHair},
-                        {Field::cboHandedness, "Handedness", RollHandedness},
-                        {Field::txtAge, " ", RollAge},
-                        {Field::cboHeight, "Height", RollHeight},
-                        {Field::cboWeight, "Weight", RollWeight},
-                        {Field::cboMilitary, "Military Service", RollMilitary},
-                        {Field::cboGlasses, "Glasses", RollGlasses}};
+    const Row rows[] = {{cboSex, "Sex", RollSex},
+                        {cboRace, "Race", RollRace},
+                        {cboHair, "Hair", RollHair},
+                        {cboHandedness, "Handedness", RollHandedness},
+                        {txtAge, " ", RollAge},
+                        {cboHeight, "Height", RollHeight},
+                        {cboWeight, "Weight", RollWeight},
+                        {cboMilitary, "Military Service", RollMilitary},
+                        {cboGlasses, "Glasses", RollGlasses}};
     SeededDice dice(3);
     for (const Row& row : rows) {
         const std::string caption = row.caption;
@@ -42,8 +44,8 @@ TEST(UnsetCaption, OnlyTheExactCaptionIsFilled) {
             c = static_cast<char>(std::islower(c) ? std::toupper(c) : std::tolower(c));
         for (const std::string& text : {caption, otherCase, caption + " ", std::string()}) {
             CharacterRecord record(dice);  // no age hook: the age generator is called below
-            record.Write(Field::cboSex, "Male");
-            if (row.field != Field::txtAge) record.Write(Field::txtAge, "30");
+            record.Write(cboSex, "Male");
+            if (row.field != txtAge) record.Write(txtAge, "30");
             record.Write(row.field, text);
             row.generator(record);
             const bool filled = record.Text(row.field) != text;
@@ -60,27 +62,27 @@ TEST_F(RecordTest, SexRaceAndHairTables) {
         int roll;
         const char* value;
     };
-    const Row rows[] = {{RollSex, Field::cboSex, "Sex", 50, "Male"},
-                        {RollSex, Field::cboSex, "Sex", 51, "Female"},
-                        {RollRace, Field::cboRace, "Race", 15, "Native American"},
-                        {RollRace, Field::cboRace, "Race", 16, "Middle Eastern"},
-                        {RollRace, Field::cboRace, "Race", 29, "Middle Eastern"},
-                        {RollRace, Field::cboRace, "Race", 30, "Asian"},
-                        {RollRace, Field::cboRace, "Race", 49, "Asian"},
-                        {RollRace, Field::cboRace, "Race", 50, "White"},
-                        {RollRace, Field::cboRace, "Race", 79, "White"},
-                        {RollRace, Field::cboRace, "Race", 80, "Black"},
-                        {RollRace, Field::cboRace, "Race", 100, "Black"},
-                        {RollHair, Field::cboHair, "Hair", 24, "Black"},
-                        {RollHair, Field::cboHair, "Hair", 25, "Red/Auburn"},
-                        {RollHair, Field::cboHair, "Hair", 49, "Red/Auburn"},
-                        {RollHair, Field::cboHair, "Hair", 50, "Brown/Brunette"},
-                        {RollHair, Field::cboHair, "Hair", 74, "Brown/Brunette"},
-                        {RollHair, Field::cboHair, "Hair", 75, "Blonde"},
-                        {RollHair, Field::cboHair, "Hair", 100, "Blonde"}};
+    const Row rows[] = {{RollSex, cboSex, "Sex", 50, "Male"},
+                        {RollSex, cboSex, "Sex", 51, "Female"},
+                        {RollRace, cboRace, "Race", 15, "Native American"},
+                        {RollRace, cboRace, "Race", 16, "Middle Eastern"},
+                        {RollRace, cboRace, "Race", 29, "Middle Eastern"},
+                        {RollRace, cboRace, "Race", 30, "Asian"},
+                        {RollRace, cboRace, "Race", 49, "Asian"},
+                        {RollRace, cboRace, "Race", 50, "White"},
+                        {RollRace, cboRace, "Race", 79, "White"},
+                        {RollRace, cboRace, "Race", 80, "Black"},
+                        {RollRace, cboRace, "Race", 100, "Black"},
+                        {RollHair, cboHair, "Hair", 24, "Black"},
+                        {RollHair, cboHair, "Hair", 25, "Red/Auburn"},
+                        {RollHair, cboHair, "Hair", 49, "Red/Auburn"},
+                        {RollHair, cboHair, "Hair", 50, "Brown/Brunette"},
+                        {RollHair, cboHair, "Hair", 74, "Brown/Brunette"},
+                        {RollHair, cboHair, "Hair", 75, "Blonde"},
+                        {RollHair, cboHair, "Hair", 100, "Blonde"}};
     for (const Row& row : rows) {
         Set(row.field, row.caption);
-        if (row.field == Field::cboRace) Set(Field::cboHair, "Gray");  // no hair adjustment
+        if (row.field == cboRace) Set(cboHair, "Gray");  // no hair adjustment
         dice.Add(100, row.roll);
         row.generator(record);
         EXPECT_EQ(Text(row.field), row.value) << row.caption << ' ' << row.roll;
@@ -98,33 +100,33 @@ TEST_F(RecordTest, RolledRaceSuitsTheHairExceptGray) {
         {"Blonde", 50, "Blonde"},     // White keeps it
         {"Hair", 79, "Hair"}};
     for (const auto& [before, roll, after] : rows) {
-        Set(Field::cboRace, "Race");
-        Set(Field::cboHair, before);
+        Set(cboRace, "Race");
+        Set(cboHair, before);
         dice.Add(100, roll);
         RollRace(record);
-        EXPECT_EQ(Text(Field::cboHair), after) << before << ", race roll " << roll;
+        EXPECT_EQ(Text(cboHair), after) << before << ", race roll " << roll;
     }
-    Set(Field::cboRace, "Asian");  // a chosen race adjusts nothing
-    Set(Field::cboHair, "Blonde");
+    Set(cboRace, "Asian");  // a chosen race adjusts nothing
+    Set(cboHair, "Blonde");
     RollRace(record);
-    EXPECT_EQ(Text(Field::cboHair), "Blonde");
+    EXPECT_EQ(Text(cboHair), "Blonde");
 }
 
 TEST_F(RecordTest, AgeRollsThroughTheHook) {
     for (const auto& [roll, age] : {std::pair{9, "22"}, {10, "22"}, {11, "23"}, {30, "42"}}) {
-        Set(Field::txtAge, "");
+        Set(txtAge, "");
         dice.Add(30, roll);
-        Set(Field::txtAge, " ");
-        EXPECT_EQ(Text(Field::txtAge), age) << roll;
+        Set(txtAge, " ");
+        EXPECT_EQ(Text(txtAge), age) << roll;
         EXPECT_EQ(record.working.lastRoll, roll);
         RollAge(record);  // the explicit call after the hook finds a number: no roll
     }
     ScriptedDice unhooked;
     CharacterRecord plain(unhooked);  // without the hook the explicit call rolls
-    plain.Write(Field::txtAge, " ");
+    plain.Write(txtAge, " ");
     unhooked.Add(30, 11);
     RollAge(plain);
-    EXPECT_EQ(plain.Text(Field::txtAge), "23");
+    EXPECT_EQ(plain.Text(txtAge), "23");
 }
 
 TEST_F(RecordTest, HandednessTable) {
@@ -133,14 +135,14 @@ TEST_F(RecordTest, HandednessTable) {
                                      {98, "Left"},
                                      {99, "Ambidextrous"},
                                      {100, "Ambidextrous"}}) {
-        Set(Field::cboHandedness, "Handedness");
+        Set(cboHandedness, "Handedness");
         dice.Add(100, roll);
         RollHandedness(record);
-        EXPECT_EQ(Text(Field::cboHandedness), hand) << roll;
+        EXPECT_EQ(Text(cboHandedness), hand) << roll;
     }
-    Set(Field::cboHandedness, "handedness");  // a typed value: no roll
+    Set(cboHandedness, "handedness");  // a typed value: no roll
     RollHandedness(record);
-    EXPECT_EQ(Text(Field::cboHandedness), "handedness");
+    EXPECT_EQ(Text(cboHandedness), "handedness");
 }
 
 TEST_F(RecordTest, EveryRolledHeightAndItsClass) {
@@ -163,13 +165,13 @@ TEST_F(RecordTest, EveryRolledHeightAndItsClass) {
                         {{10, 9}, "5'11", "T", "6'4", "T"}, {{10, 10}, "6'0", "T", "6'5", "T"}};
     for (const Row& row : rows) {
         for (bool female : {true, false}) {
-            Set(Field::cboSex, female ? "Female" : "Male");
-            Set(Field::cboHeight, "Height");
+            Set(cboSex, female ? "Female" : "Male");
+            Set(cboHeight, "Height");
             for (int roll : row.d10s) dice.Add(10, roll);
             RollHeight(record);
-            EXPECT_EQ(Text(Field::cboHeight), female ? row.female : row.male) << row.d10s.back();
+            EXPECT_EQ(Text(cboHeight), female ? row.female : row.male) << row.d10s.back();
             EXPECT_EQ(record.working.heightClass, female ? row.femaleClass : row.maleClass)
-                << Text(Field::cboHeight);
+                << Text(cboHeight);
             EXPECT_EQ(record.working.lastRoll, row.d10s.back());
         }
     }
@@ -186,11 +188,11 @@ TEST_F(RecordTest, PresentHeightsAreClassedNotRolled) {
         {"Male", "-5'3", "?"},   {"Male", "5.10", "?"},     {"Male", "tall", "?"}};
     for (const auto& [sex, height, heightClass] : rows) {
         record.working.heightClass = "?";
-        Set(Field::cboSex, sex);
-        Set(Field::cboHeight, height);
+        Set(cboSex, sex);
+        Set(cboHeight, height);
         dice.Add(10, 5);  // rolled before the field is looked at, and not used
         RollHeight(record);
-        EXPECT_EQ(Text(Field::cboHeight), height);
+        EXPECT_EQ(Text(cboHeight), height);
         EXPECT_EQ(record.working.heightClass, heightClass) << sex << ' ' << height;
     }
 }
@@ -199,10 +201,10 @@ TEST_F(RecordTest, NoHeightWithoutASex) {
     record.working.heightClass = "T";
     dice.Add(10, 10);  // no tall roll follows
     RollHeight(record);
-    EXPECT_EQ(Text(Field::cboHeight), "Height");
+    EXPECT_EQ(Text(cboHeight), "Height");
     EXPECT_EQ(record.working.heightClass, "T");
     RollWeight(record);
-    EXPECT_EQ(Text(Field::cboWeight), "Weight");
+    EXPECT_EQ(Text(cboWeight), "Weight");
 }
 
 TEST_F(RecordTest, WeightTableBoundaries) {
@@ -216,11 +218,11 @@ TEST_F(RecordTest, WeightTableBoundaries) {
         {98, 185, 210, "H"}, {100, 185, 210, "H"}};
     for (const auto& [roll, female, male, weightClass] : rows) {
         for (bool isFemale : {true, false}) {
-            Set(Field::cboSex, isFemale ? "Female" : "Male");
-            Set(Field::cboWeight, "Weight");
+            Set(cboSex, isFemale ? "Female" : "Male");
+            Set(cboWeight, "Weight");
             dice.Add(100, roll);
             RollWeight(record);
-            EXPECT_EQ(Text(Field::cboWeight), std::to_string(isFemale ? female : male));
+            EXPECT_EQ(Text(cboWeight), std::to_string(isFemale ? female : male));
             EXPECT_EQ(record.working.weightClass, weightClass) << "roll " << roll;
         }
     }
@@ -234,10 +236,10 @@ TEST_F(RecordTest, PresentWeightsAreClassedNotRolled) {
         {"Male", "heavy", "?"}, {"Male", "", "?"},      {"Other", "150", "?"}};
     for (const auto& [sex, weight, weightClass] : rows) {
         record.working.weightClass = "?";
-        Set(Field::cboSex, sex);
-        Set(Field::cboWeight, weight);
+        Set(cboSex, sex);
+        Set(cboWeight, weight);
         RollWeight(record);
-        EXPECT_EQ(Text(Field::cboWeight), weight);
+        EXPECT_EQ(Text(cboWeight), weight);
         EXPECT_EQ(record.working.weightClass, weightClass) << sex << ' ' << weight;
     }
 }
@@ -248,16 +250,16 @@ TEST_F(RecordTest, GlassesTable) {
         {3, "Glasses/CLs", "kept"},        {4, "Not Needed/CLs Okay", "N/A"},
         {9, "Not Needed/CLs Okay", "N/A"}, {10, "Not Needed/no CLs", "N/A"}};
     for (const auto& [roll, glasses, loss] : rows) {
-        Set(Field::cboGlasses, "Glasses");
-        Set(Field::cboLoss, "kept");
+        Set(cboGlasses, "Glasses");
+        Set(cboLoss, "kept");
         dice.Add(10, roll);
         RollGlasses(record);
-        EXPECT_EQ(Text(Field::cboGlasses), glasses);
-        EXPECT_EQ(Text(Field::cboLoss), loss) << roll;
+        EXPECT_EQ(Text(cboGlasses), glasses);
+        EXPECT_EQ(Text(cboLoss), loss) << roll;
     }
-    Set(Field::cboGlasses, "Glasses ");  // not the caption: no die is rolled
+    Set(cboGlasses, "Glasses ");  // not the caption: no die is rolled
     RollGlasses(record);
-    EXPECT_EQ(Text(Field::cboGlasses), "Glasses ");
+    EXPECT_EQ(Text(cboGlasses), "Glasses ");
 }
 
 TEST_F(RecordTest, CoordinationLoss) {
@@ -271,22 +273,22 @@ TEST_F(RecordTest, CoordinationLoss) {
         {"N/A", "not a number", 60, "N/A"},  // no glasses: no loss, but the die is rolled
         {"glasses/cls", "50", 60, "N/A"}};
     for (const auto& [glasses, coordination, roll, loss] : rows) {
-        Set(Field::cboGlasses, glasses);
-        Set(Field::txtCD, coordination);
+        Set(cboGlasses, glasses);
+        Set(txtCD, coordination);
         dice.Add(100, roll);
         RollCoordinationLoss(record);
-        EXPECT_EQ(Text(Field::cboLoss), loss) << coordination << " x " << roll;
+        EXPECT_EQ(Text(cboLoss), loss) << coordination << " x " << roll;
         EXPECT_EQ(record.working.lastRoll, roll);
     }
 }
 
 TEST_F(RecordTest, CoordinationThatIsNotANumberWritesNoLoss) {
-    Set(Field::cboGlasses, "Glasses - no CLs");
-    Set(Field::cboLoss, "12%");
-    Set(Field::txtCD, "");
+    Set(cboGlasses, "Glasses - no CLs");
+    Set(cboLoss, "12%");
+    Set(txtCD, "");
     dice.Add(100, 60);
     EXPECT_THROW(RollCoordinationLoss(record), FieldValueError);
-    EXPECT_EQ(Text(Field::cboLoss), "12%");
+    EXPECT_EQ(Text(cboLoss), "12%");
 }
 
 TEST_F(RecordTest, PhysiqueTable) {
@@ -323,15 +325,15 @@ TEST_F(RecordTest, PhysiqueTable) {
         {"40", "S", "", "Endomorphic"},
         {"-5", "S", "H", "Endomorphic"}};
     for (const auto& [strength, heightClass, weightClass, physique] : rows) {
-        Set(Field::cboPhysique, "kept");
-        Set(Field::txtPS, strength);
+        Set(cboPhysique, "kept");
+        Set(txtPS, strength);
         record.working.heightClass = heightClass;
         record.working.weightClass = weightClass;
         RollPhysique(record);
-        EXPECT_EQ(Text(Field::cboPhysique), std::string(physique) == "-" ? "kept" : physique)
+        EXPECT_EQ(Text(cboPhysique), std::string(physique) == "-" ? "kept" : physique)
             << "P " << strength << " classes '" << heightClass << "' '" << weightClass << "'";
     }
-    Set(Field::txtPS, "strong");
+    Set(txtPS, "strong");
     EXPECT_THROW(RollPhysique(record), FieldValueError);
 }
 
@@ -357,12 +359,12 @@ TEST_F(RecordTest, MilitaryService) {
         {"T = 12 throws back 100 and 99", "40", {{25, 25}, {100, 1}, {4, 1}, {100, 100}, {100, 99}, {100, 96}}, "Captain", "Army"}};
     // clang-format on
     for (const Call& call : calls) {
-        Set(Field::cboMilitary, "Military Service");
-        Set(Field::txtAge, call.age);
+        Set(cboMilitary, "Military Service");
+        Set(txtAge, call.age);
         for (const ScriptedRoll& roll : call.rolls) dice.Add(roll.sides, roll.result);
         RollMilitary(record);
-        EXPECT_EQ(Text(Field::cboMilitary), call.rank) << call.name;
-        EXPECT_EQ(Text(Field::cboBranch), call.branch) << call.name;
+        EXPECT_EQ(Text(cboMilitary), call.rank) << call.name;
+        EXPECT_EQ(Text(cboBranch), call.branch) << call.name;
         EXPECT_EQ(record.working.lastRoll, call.rolls.back().result) << call.name;
     }
 }
@@ -407,15 +409,15 @@ TEST_F(RecordTest, EveryRankBandAtItsEdgesAndItsLeastTerm) {
     for (const auto& [roll, least, ranks] : rows) {
         for (const int term : {least, least - 1}) {
             for (int d4 = 1; d4 <= 4 && term >= 0; ++d4) {
-                Set(Field::cboMilitary, "Military Service");
-                Set(Field::txtAge, "60");
+                Set(cboMilitary, "Military Service");
+                Set(txtAge, "60");
                 dice.Add({{45, term == 0 ? 1 : 2 * term}, {100, 1}, {4, d4}, {100, roll}});
                 if (term < least) dice.Add(100, 1);  // thrown back: the band needs a longer term
                 RollMilitary(record);
                 const auto b = static_cast<std::size_t>(d4 - 1);
-                EXPECT_EQ(Text(Field::cboMilitary), term < least ? lowest[b] : ranks[b])
+                EXPECT_EQ(Text(cboMilitary), term < least ? lowest[b] : ranks[b])
                     << "roll " << roll << ", term " << term << ", d4 " << d4;
-                EXPECT_EQ(Text(Field::cboBranch), branches[b]);
+                EXPECT_EQ(Text(cboBranch), branches[b]);
             }
         }
     }
@@ -423,20 +425,20 @@ TEST_F(RecordTest, EveryRankBandAtItsEdgesAndItsLeastTerm) {
 
 TEST_F(RecordTest, SetRankKeepsBothFieldsButRollsTheTermDie) {
     for (const char* rank : {"Captain", "No Military Service", "military service"}) {
-        Set(Field::cboMilitary, rank);
-        Set(Field::cboBranch, "Navy");
+        Set(cboMilitary, rank);
+        Set(cboBranch, "Navy");
         dice.Add(7, 4);
         RollMilitary(record);
-        EXPECT_EQ(Text(Field::cboMilitary), rank);
-        EXPECT_EQ(Text(Field::cboBranch), "Navy");
+        EXPECT_EQ(Text(cboMilitary), rank);
+        EXPECT_EQ(Text(cboBranch), "Navy");
     }
 }
 
 TEST_F(RecordTest, AgeThatIsNotANumberStopsBeforeAnyRoll) {
     for (const char* age : {"", "old", "-32768"}) {  // the last would overflow the die size
-        Set(Field::txtAge, age);
+        Set(txtAge, age);
         EXPECT_THROW(RollMilitary(record), FieldValueError) << age;
-        EXPECT_EQ(Text(Field::cboMilitary), "Military Service");
+        EXPECT_EQ(Text(cboMilitary), "Military Service");
     }
 }
 

@@ -24,6 +24,8 @@
 namespace dossier {
 namespace {
 
+using enum Field;
+
 namespace fs = std::filesystem;
 
 class RecordingViewer final : public SheetViewer {
@@ -156,26 +158,26 @@ TEST_F(Window, EveryButtonRunsAndTheControlsFollow) {
 }
 
 TEST_F(Window, TypingWritesTheRecord) {
-    QLineEdit* age = Line(Field::txtAge);
+    QLineEdit* age = Line(txtAge);
     age->clear();
     QTest::keyClicks(age, " ");  // the age hook rolls at once, and the field shows it
-    EXPECT_GE(std::stoi(std::string(Text(Field::txtAge))), 22);
-    EXPECT_EQ(age->text().toStdString(), Text(Field::txtAge));
-    Line(Field::cboSex)->selectAll();
-    QTest::keyClicks(Line(Field::cboSex), "Fem");
-    EXPECT_EQ(Text(Field::cboSex), "Fem") << "never completed to a list entry";
-    qobject_cast<QComboBox*>(window->Control(Field::cboHeight))->setCurrentIndex(9);
-    EXPECT_EQ(Text(Field::cboHeight), "5'10\"") << "a picked height keeps its inch mark";
+    EXPECT_GE(std::stoi(std::string(Text(txtAge))), 22);
+    EXPECT_EQ(age->text().toStdString(), Text(txtAge));
+    Line(cboSex)->selectAll();
+    QTest::keyClicks(Line(cboSex), "Fem");
+    EXPECT_EQ(Text(cboSex), "Fem") << "never completed to a list entry";
+    qobject_cast<QComboBox*>(window->Control(cboHeight))->setCurrentIndex(9);
+    EXPECT_EQ(Text(cboHeight), "5'10\"") << "a picked height keeps its inch mark";
 
-    window->record().Write(Field::cboSex, "Male");
-    TypeAndLeave(Field::cboWeight, "Weight");  // leaving the caption rolls a weight
-    EXPECT_NE(Text(Field::cboWeight), "Weight");
+    window->record().Write(cboSex, "Male");
+    TypeAndLeave(cboWeight, "Weight");  // leaving the caption rolls a weight
+    EXPECT_NE(Text(cboWeight), "Weight");
 }
 
 TEST_F(Window, AClickAwayFromAnInvalidFieldRunsTheCheckInsteadOfTheButton) {
-    window->record().Write(Field::cboRace, "Asian");
+    window->record().Write(cboRace, "Asian");
     window->Refresh();
-    QLineEdit* age = Line(Field::txtAge);
+    QLineEdit* age = Line(txtAge);
     age->setFocus();
     age->clear();
     QTest::keyClicks(age, "0");
@@ -183,7 +185,7 @@ TEST_F(Window, AClickAwayFromAnInvalidFieldRunsTheCheckInsteadOfTheButton) {
     QApplication::processEvents();
     EXPECT_EQ(dialogs.log,
               std::vector<std::string>{"message|Enter an integer from 1 to 100.|Invalid Age"});
-    EXPECT_EQ(Text(Field::cboRace), "Asian") << "Clear Form did not run";
+    EXPECT_EQ(Text(cboRace), "Asian") << "Clear Form did not run";
     EXPECT_TRUE(age->hasFocus());
     QTest::keyClicks(age, "x");
     QTabBar* tabBar = window->tabs()->tabBar();
@@ -191,16 +193,16 @@ TEST_F(Window, AClickAwayFromAnInvalidFieldRunsTheCheckInsteadOfTheButton) {
     EXPECT_EQ(window->tabs()->currentIndex(), 0) << "a refused age keeps its page in front";
     QTest::keyClicks(age, "30");
     QTest::mouseClick(Find<QPushButton>("cmdClear"), Qt::LeftButton);
-    EXPECT_EQ(Text(Field::cboRace), "Race") << "with a valid age the click goes through";
+    EXPECT_EQ(Text(cboRace), "Race") << "with a valid age the click goes through";
 }
 
 TEST_F(Window, WhatADialogStandsOverIsAlreadyShown) {
     std::vector<std::string> shown;
     dialogs.whileShown = [&] {
-        shown.push_back(Line(Field::cboSex)->text().toStdString() + "|" +
-                        Line(Field::txtLevel)->text().toStdString());
+        shown.push_back(Line(cboSex)->text().toStdString() + "|" +
+                        Line(txtLevel)->text().toStdString());
     };
-    window->record().Write(Field::cboSex, "Male");
+    window->record().Write(cboSex, "Male");
     for (const char* answer : {"x", "f", "30", "3"}) dialogs.Queue(answer);
     Click("cmdrandbySandL");
     EXPECT_EQ(shown, (std::vector<std::string>{"Male|5", "Sex|5", "Sex|5", "Female|5", "Female|30",
@@ -210,7 +212,7 @@ TEST_F(Window, WhatADialogStandsOverIsAlreadyShown) {
 
 TEST_F(Window, ANumberTooWideForItsBoxIsNeverShownCut) {
     for (const auto& [field, typed] :
-         {std::pair{Field::txtPS, "8035"}, {Field::txtCD, "32767"}, {Field::txtPS, "-32768"}}) {
+         {std::pair{txtPS, "8035"}, {txtCD, "32767"}, {txtPS, "-32768"}}) {
         QLineEdit* box = Line(field);
         box->setFocus();
         box->selectAll();
@@ -270,8 +272,8 @@ TEST_F(WindowWithRealDialogs, ARefusedAgeOrLevelIsEmptiedAndCheckedAgainEachTime
     AnswerMessagesWithEnter();
     QTabBar* tabBar = window->tabs()->tabBar();
     for (const auto& [field, typed, message] :
-         {std::tuple{Field::txtAge, "022", "Enter an integer from 1 to 100."},
-          std::tuple{Field::txtLevel, "5 ", "Enter an integer from 1 to 20."}}) {
+         {std::tuple{txtAge, "022", "Enter an integer from 1 to 100."},
+          std::tuple{txtLevel, "5 ", "Enter an integer from 1 to 20."}}) {
         said.clear();
         QLineEdit* line = Line(field);
         line->setFocus();

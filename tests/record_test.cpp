@@ -17,6 +17,8 @@
 namespace dossier {
 namespace {
 
+using enum Field;
+
 using testing::RecordTest;
 
 TEST_F(RecordTest, StartupStateAndNames) {
@@ -32,15 +34,15 @@ TEST_F(RecordTest, StartupStateAndNames) {
 
 TEST_F(RecordTest, OnlyTheAgeHasAHook) {
     dice.Add(30, 3);  // 15 is written, then the hook's own nested write of 22
-    Set(Field::txtAge, " ");
-    EXPECT_EQ(Text(Field::txtAge), "22");
+    Set(txtAge, " ");
+    EXPECT_EQ(Text(txtAge), "22");
     for (const char* text : {"", "  ", "x", " 5"}) {  // nothing else rolls
-        Set(Field::txtAge, text);
-        EXPECT_EQ(Text(Field::txtAge), text);
+        Set(txtAge, text);
+        EXPECT_EQ(Text(txtAge), text);
     }
-    Set(Field::cboSex, " ");
-    Set(Field::txtLevel, " ");
-    EXPECT_EQ(Text(Field::txtLevel), " ");
+    Set(cboSex, " ");
+    Set(txtLevel, " ");
+    EXPECT_EQ(Text(txtLevel), " ");
 }
 
 TEST_F(RecordTest, TextsOfEveryLengthAndWrittenNumbersReadBack) {
@@ -48,21 +50,21 @@ TEST_F(RecordTest, TextsOfEveryLengthAndWrittenNumbersReadBack) {
     for (std::size_t size : {0, 1, 2, 3, 4, 7, 8, 15, 16, 31, 32, 33, 300}) {
         std::string text;
         for (std::size_t i = 0; i < size; ++i) text += static_cast<char>('a' + i % 26);
-        Set(Field::cboRace, text);
-        EXPECT_EQ(Text(Field::cboRace), text);
-        record.Write(Field::cboRace, Text(Field::cboRace));  // its own text written back
-        EXPECT_EQ(Text(Field::cboRace), text);
-        record.Write(Field::cboRace, Text(Field::cboRace).substr(size > 0 ? 1 : 0));  // its tail
-        EXPECT_EQ(Text(Field::cboRace), text.substr(size > 0 ? 1 : 0));
+        Set(cboRace, text);
+        EXPECT_EQ(Text(cboRace), text);
+        record.Write(cboRace, Text(cboRace));  // its own text written back
+        EXPECT_EQ(Text(cboRace), text);
+        record.Write(cboRace, Text(cboRace).substr(size > 0 ? 1 : 0));  // its tail
+        EXPECT_EQ(Text(cboRace), text.substr(size > 0 ? 1 : 0));
     }
     // A number the program wrote reads back without parsing; a text written over it is read.
-    record.WriteNumber(Field::txtK, -417);
-    EXPECT_EQ(Text(Field::txtK), "-417");
-    EXPECT_EQ(ReadNumber(record, Field::txtK), -417);
-    Set(Field::txtK, "61.5");
-    EXPECT_EQ(ReadNumber(record, Field::txtK), 61.5);
-    record.WriteNumber(Field::txtK, 40000);  // written, yet still outside the 16-bit range
-    EXPECT_THROW(ReadNumber(record, Field::txtK), FieldValueError);
+    record.WriteNumber(txtK, -417);
+    EXPECT_EQ(Text(txtK), "-417");
+    EXPECT_EQ(ReadNumber(record, txtK), -417);
+    Set(txtK, "61.5");
+    EXPECT_EQ(ReadNumber(record, txtK), 61.5);
+    record.WriteNumber(txtK, 40000);  // written, yet still outside the 16-bit range
+    EXPECT_THROW(ReadNumber(record, txtK), FieldValueError);
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
@@ -105,19 +107,19 @@ TEST(ReadNumber, ReportsTheFieldForTextsThatAreNotSixteenBitNumbers) {
     ScriptedDice dice;
     CharacterRecord record(dice);
     for (const char* bad : {"", "abc", "32768", "-32769"}) {
-        record.Write(Field::txtK, bad);
+        record.Write(txtK, bad);
         try {
-            ReadNumber(record, Field::txtK);
+            ReadNumber(record, txtK);
             ADD_FAILURE() << "accepted \"" << bad << '"';
         } catch (const FieldValueError& error) {
-            EXPECT_EQ(error.field(), Field::txtK);
+            EXPECT_EQ(error.field(), txtK);
             EXPECT_EQ(error.text(), bad);
         }
     }
     for (const auto& [text, floor] :
          {std::pair{"32767", 32767}, {"-32768", -32768}, {"-3.5", -4}}) {
-        record.Write(Field::txtK, text);
-        EXPECT_EQ(ReadFloor(record, Field::txtK), floor) << text;
+        record.Write(txtK, text);
+        EXPECT_EQ(ReadFloor(record, txtK), floor) << text;
     }
 }
 

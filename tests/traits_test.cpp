@@ -8,6 +8,8 @@
 namespace dossier {
 namespace {
 
+using enum Field;
+
 using testing::RecordTest;
 
 TEST(LevelBonus, TableAndFormula) {
@@ -28,9 +30,9 @@ TEST_F(RecordTest, TraitRollsThrowBackFiftyAndAdjustForBandAndLevel) {
          {std::pair{70, 91}, {71, 87}, {90, 106}, {91, 102}, {100, 111}}) {
         EXPECT_EQ(AdjustPrimaryTrait(record, roll), value) << roll;
     }
-    Set(Field::txtLevel, "20");  // the level is read on every call
+    Set(txtLevel, "20");  // the level is read on every call
     EXPECT_EQ(AdjustPrimaryTrait(record, 100), 300);
-    Set(Field::txtLevel, "");
+    Set(txtLevel, "");
     EXPECT_THROW(AdjustPrimaryTrait(record, 51), FieldValueError);
 }
 
@@ -44,10 +46,9 @@ TEST_F(RecordTest, DerivedFieldsFromDistinctTraits) {
     SetPrimary(record, {"70", "81", "60", "75", "52", "50"});
     ComputeDerivedTraits(record);
     const std::pair<Field, const char*> expected[] = {
-        {Field::txtOF, "62"},   {Field::txtDP, "78"},   {Field::txtEV, "66"}, {Field::txtDA, "51"},
-        {Field::txtOB, "56"},   {Field::txtSR, "68"},   {Field::txtGV, "64"}, {Field::txtMV, "180"},
-        {Field::txtLL, "13"},   {Field::txtWell, "55"}, {Field::txtBA, "65"}, {Field::txtPR, "53"},
-        {Field::txtHTH, "136"}, {Field::txtSV, "144"}};
+        {txtOF, "62"}, {txtDP, "78"}, {txtEV, "66"},   {txtDA, "51"}, {txtOB, "56"},
+        {txtSR, "68"}, {txtGV, "64"}, {txtMV, "180"},  {txtLL, "13"}, {txtWell, "55"},
+        {txtBA, "65"}, {txtPR, "53"}, {txtHTH, "136"}, {txtSV, "144"}};
     for (const auto& [field, text] : expected) EXPECT_EQ(Text(field), text) << FieldName(field);
 }
 
@@ -84,20 +85,20 @@ TEST(DeriveTraits, RoundingCases) {
 TEST_F(RecordTest, TypedFractionsCountRoundedDown) {
     SetPrimary(record, {"80.7", "61", "61", "61", "61", "-3.5"});
     ComputeDerivedTraits(record);
-    EXPECT_EQ(Text(Field::txtMV), "137");  // 80 + 61 - 4
-    EXPECT_EQ(Text(Field::txtPS), "80.7");
+    EXPECT_EQ(Text(txtMV), "137");  // 80 + 61 - 4
+    EXPECT_EQ(Text(txtPS), "80.7");
 }
 
 TEST_F(RecordTest, ANonNumberLeavesEveryDerivedFieldAsItWas) {
     SetPrimary(record, {"70", "70", "70", "70", "70", "seventy"});
-    Set(Field::txtOF, "61");
+    Set(txtOF, "61");
     try {
         ComputeDerivedTraits(record);
         ADD_FAILURE() << "no error for a word in Coordination";
     } catch (const FieldValueError& error) {
-        EXPECT_EQ(error.field(), Field::txtCD);
+        EXPECT_EQ(error.field(), txtCD);
     }
-    EXPECT_EQ(Text(Field::txtOF), "61");
+    EXPECT_EQ(Text(txtOF), "61");
 }
 
 }  // namespace
