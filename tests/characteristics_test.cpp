@@ -55,49 +55,36 @@ TEST(UnsetCaption, OnlyTheExactCaptionIsFilled) {
 }
 
 TEST_F(RecordTest, SexRaceAndHairTables) {
-    struct Row {
-        void (*generator)(CharacterRecord&);
-        Field field;
-        const char* caption;
-        int roll;
-        const char* value;
-    };
-    const Row rows[] = {{RollSex, cboSex, "Sex", 50, "Male"},
-                        {RollSex, cboSex, "Sex", 51, "Female"},
-                        {RollRace, cboRace, "Race", 15, "Native American"},
-                        {RollRace, cboRace, "Race", 16, "Middle Eastern"},
-                        {RollRace, cboRace, "Race", 29, "Middle Eastern"},
-                        {RollRace, cboRace, "Race", 30, "Asian"},
-                        {RollRace, cboRace, "Race", 49, "Asian"},
-                        {RollRace, cboRace, "Race", 50, "White"},
-                        {RollRace, cboRace, "Race", 79, "White"},
-                        {RollRace, cboRace, "Race", 80, "Black"},
-                        {RollRace, cboRace, "Race", 100, "Black"},
-                        {RollHair, cboHair, "Hair", 24, "Black"},
-                        {RollHair, cboHair, "Hair", 25, "Red/Auburn"},
-                        {RollHair, cboHair, "Hair", 49, "Red/Auburn"},
-                        {RollHair, cboHair, "Hair", 50, "Brown/Brunette"},
-                        {RollHair, cboHair, "Hair", 74, "Brown/Brunette"},
-                        {RollHair, cboHair, "Hair", 75, "Blonde"},
-                        {RollHair, cboHair, "Hair", 100, "Blonde"}};
-    for (const Row& row : rows) {
-        Set(row.field, row.caption);
-        if (row.field == cboRace) Set(cboHair, "Gray");  // no hair adjustment
-        dice.Add(100, row.roll);
-        row.generator(record);
-        EXPECT_EQ(Text(row.field), row.value) << row.caption << ' ' << row.roll;
-        EXPECT_EQ(record.working.lastRoll, row.roll);
+    using Rows = std::vector<std::pair<int, const char*>>;  // the d100 and the value
+    const Rows sexes = {{50, "Male"}, {51, "Female"}};
+    const Rows races = {{15, "Native American"}, {16, "Middle Eastern"}, {29, "Middle Eastern"},
+                        {30, "Asian"},           {49, "Asian"},          {50, "White"},
+                        {79, "White"},           {80, "Black"},          {100, "Black"}};
+    const Rows hairs = {{24, "Black"},          {25, "Red/Auburn"},     {49, "Red/Auburn"},
+                        {50, "Brown/Brunette"}, {74, "Brown/Brunette"}, {75, "Blonde"},
+                        {100, "Blonde"}};
+    const std::tuple<Field, const char*, void (*)(CharacterRecord&), const Rows&> tables[] = {
+        {cboSex, "Sex", RollSex, sexes},
+        {cboRace, "Race", RollRace, races},
+        {cboHair, "Hair", RollHair, hairs}};
+    for (const auto& [field, caption, generator, rows] : tables) {
+        for (const auto& [roll, value] : rows) {
+            Set(field, caption);
+            if (field == cboRace) Set(cboHair, "Gray");  // no hair adjustment
+            dice.Add(100, roll);
+            generator(record);
+            EXPECT_EQ(Text(field), value) << caption << ' ' << roll;
+            EXPECT_EQ(record.working.lastRoll, roll);
+        }
     }
 }
 
 TEST_F(RecordTest, RolledRaceSuitsTheHairExceptGray) {
+    // The hair before, the race roll, the hair after: Asian, Gray survives, Native American even
+    // over the caption, Middle Eastern, Black, White keeps it, White keeps the caption.
     const std::tuple<const char*, int, const char*> rows[] = {
-        {"Blonde", 30, "Black"},      // Asian
-        {"Gray", 30, "Gray"},         // Gray survives
-        {"Hair", 1, "Black"},         // Native American, even over the caption
-        {"Red/Auburn", 16, "Brown"},  // Middle Eastern
-        {"typed", 80, "Brown"},       // Black
-        {"Blonde", 50, "Blonde"},     // White keeps it
+        {"Blonde", 30, "Black"},     {"Gray", 30, "Gray"},   {"Hair", 1, "Black"},
+        {"Red/Auburn", 16, "Brown"}, {"typed", 80, "Brown"}, {"Blonde", 50, "Blonde"},
         {"Hair", 79, "Hair"}};
     for (const auto& [before, roll, after] : rows) {
         Set(cboRace, "Race");
@@ -130,11 +117,9 @@ TEST_F(RecordTest, AgeRollsThroughTheHook) {
 }
 
 TEST_F(RecordTest, HandednessTable) {
-    for (const auto& [roll, hand] : {std::pair{89, "Right"},
-                                     {90, "Left"},
-                                     {98, "Left"},
-                                     {99, "Ambidextrous"},
-                                     {100, "Ambidextrous"}}) {
+    const std::pair<int, const char*> rows[] = {
+        {89, "Right"}, {90, "Left"}, {98, "Left"}, {99, "Ambidextrous"}, {100, "Ambidextrous"}};
+    for (const auto& [roll, hand] : rows) {
         Set(cboHandedness, "Handedness");
         dice.Add(100, roll);
         RollHandedness(record);
@@ -263,14 +248,14 @@ TEST_F(RecordTest, GlassesTable) {
 }
 
 TEST_F(RecordTest, CoordinationLoss) {
+    // 12.5 rounds to the even 12, 13.5 to 14, 1.5 to 2; 45 is capped at 35, and 35.5 rounds to 36
+    // before the cap; 80.7 is not rounded down first; without glasses there is no loss, but the
+    // die is still rolled.
     const std::tuple<const char*, const char*, int, const char*> rows[] = {
-        {"Glasses/CLs", "50", 25, "12%"},  // 12.5 rounds to the even 12
-        {"Glasses/CLs", "50", 27, "14%"},  // 13.5 rounds to 14
-        {"Glasses - no CLs", "50", 1, "0%"}, {"Glasses/CLs", "30", 5, "2%"},  // 1.5 rounds to 2
-        {"Glasses/CLs", "90", 50, "35%"},                                     // 45 is capped
-        {"Glasses/CLs", "71", 50, "35%"},    // 35.5 rounds to 36, then the cap
-        {"Glasses/CLs", "80.7", 10, "8%"},   // the text is not rounded down first
-        {"N/A", "not a number", 60, "N/A"},  // no glasses: no loss, but the die is rolled
+        {"Glasses/CLs", "50", 25, "12%"},    {"Glasses/CLs", "50", 27, "14%"},
+        {"Glasses - no CLs", "50", 1, "0%"}, {"Glasses/CLs", "30", 5, "2%"},
+        {"Glasses/CLs", "90", 50, "35%"},    {"Glasses/CLs", "71", 50, "35%"},
+        {"Glasses/CLs", "80.7", 10, "8%"},   {"N/A", "not a number", 60, "N/A"},
         {"glasses/cls", "50", 60, "N/A"}};
     for (const auto& [glasses, coordination, roll, loss] : rows) {
         Set(cboGlasses, glasses);
@@ -292,45 +277,27 @@ TEST_F(RecordTest, CoordinationThatIsNotANumberWritesNoLoss) {
 }
 
 TEST_F(RecordTest, PhysiqueTable) {
-    // Strength, height class, weight class, physique; "-" keeps the field as it was.
+    // Strength, height class, weight class, physique; Kept keeps the field as it was.
+    const char *Avg = "Average", *Meso = "Mesomorphic", *Ecto = "Ectomorphic",
+               *Endo = "Endomorphic", *Kept = "kept";
     const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
-        {"101", "", "", "Mesomorphic"},
-        {"100", "S", "L", "Average"},
-        {"100", "T", "A", "Mesomorphic"},
-        {"76", "A", "A", "Mesomorphic"},
-        {"76", "T", "H", "Average"},
-        {"76", "S", "A", "Average"},
-        {"76", "A", "x", "Average"},
-        {"76", "", "A", "-"},
-        {"76", "t", "A", "-"},
-        {"75", "T", "A", "Average"},
-        {"75.5", "T", "A", "Mesomorphic"},
-        {"41", "T", "L", "Ectomorphic"},
-        {"41", "T", "H", "Endomorphic"},
-        {"41", "T", "", "-"},
-        {"41", "A", "", "Average"},
-        {"41", "S", "L", "Ectomorphic"},
-        {"41", "S", "A", "Average"},
-        {"41", "S", "H", "Endomorphic"},
-        {"41", "S", "", "-"},
-        {"40", "T", "L", "Ectomorphic"},
-        {"40", "T", "A", "Ectomorphic"},
-        {"40", "T", "", "Ectomorphic"},
-        {"40", "A", "L", "Ectomorphic"},
-        {"40", "A", "A", "Average"},
-        {"40", "A", "H", "Endomorphic"},
-        {"40", "A", "", "-"},
-        {"40", "S", "L", "Average"},
-        {"40", "S", "A", "Endomorphic"},
-        {"40", "S", "", "Endomorphic"},
-        {"-5", "S", "H", "Endomorphic"}};
+        {"101", "", "", Meso},  {"100", "S", "L", Avg},   {"100", "T", "A", Meso},
+        {"76", "A", "A", Meso}, {"76", "T", "H", Avg},    {"76", "S", "A", Avg},
+        {"76", "A", "x", Avg},  {"76", "", "A", Kept},    {"76", "t", "A", Kept},
+        {"75", "T", "A", Avg},  {"75.5", "T", "A", Meso}, {"41", "T", "L", Ecto},
+        {"41", "T", "H", Endo}, {"41", "T", "", Kept},    {"41", "A", "", Avg},
+        {"41", "S", "L", Ecto}, {"41", "S", "A", Avg},    {"41", "S", "H", Endo},
+        {"41", "S", "", Kept},  {"40", "T", "L", Ecto},   {"40", "T", "A", Ecto},
+        {"40", "T", "", Ecto},  {"40", "A", "L", Ecto},   {"40", "A", "A", Avg},
+        {"40", "A", "H", Endo}, {"40", "A", "", Kept},    {"40", "S", "L", Avg},
+        {"40", "S", "A", Endo}, {"40", "S", "", Endo},    {"-5", "S", "H", Endo}};
     for (const auto& [strength, heightClass, weightClass, physique] : rows) {
         Set(cboPhysique, "kept");
         Set(txtPS, strength);
         record.working.heightClass = heightClass;
         record.working.weightClass = weightClass;
         RollPhysique(record);
-        EXPECT_EQ(Text(cboPhysique), std::string(physique) == "-" ? "kept" : physique)
+        EXPECT_EQ(Text(cboPhysique), physique)
             << "P " << strength << " classes '" << heightClass << "' '" << weightClass << "'";
     }
     Set(txtPS, "strong");
