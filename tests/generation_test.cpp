@@ -158,19 +158,19 @@ class Modes : public ::testing::Test {
 };
 
 TEST_F(Modes, SexAnswers) {
-    for (const char* male : {"M", "m", "Male", "male"}) {
-        EXPECT_EQ(Press(&GenerationModes::cmdRandbySex_Click, {male}), Outcome::Completed);
-        EXPECT_EQ(record.Text(cboSex), "Male");
-        EXPECT_EQ(dialogs.log, std::vector<std::string>{kSexPrompt});
-    }
-    for (const char* female : {"F", "f", "Female", "female"}) {
-        Press(&GenerationModes::cmdRandbySex_Click, {female});
-        EXPECT_EQ(record.Text(cboSex), "Female");
-    }
-    for (const char* refused : {"MALE", "Male ", " F", "", "Man"}) {
-        EXPECT_EQ(Press(&GenerationModes::cmdRandbySex_Click, {refused, "m"}), Outcome::Completed);
-        EXPECT_EQ(dialogs.log, (std::vector<std::string>{kSexPrompt, kInvalidSex, kSexPrompt}))
-            << refused;
+    // The answer and the sex it gives; a refused one brings Invalid Sex and the prompt again.
+    const std::pair<const char*, const char*> rows[] = {
+        {"M", "Male"},     {"m", "Male"},      {"Male", "Male"},     {"male", "Male"},
+        {"F", "Female"},   {"f", "Female"},    {"Female", "Female"}, {"female", "Female"},
+        {"MALE", nullptr}, {"Male ", nullptr}, {" F", nullptr},      {"", nullptr},
+        {"Man", nullptr}};
+    for (const auto& [answer, sex] : rows) {
+        std::vector<std::optional<std::string>> answers = {answer};
+        if (sex == nullptr) answers.push_back("m");
+        EXPECT_EQ(Press(&GenerationModes::cmdRandbySex_Click, answers), Outcome::Completed);
+        EXPECT_EQ(record.Text(cboSex), sex ? sex : "Male") << answer;
+        const std::vector<std::string> refused = {kSexPrompt, kInvalidSex, kSexPrompt};
+        EXPECT_EQ(dialogs.log, sex ? std::vector<std::string>{kSexPrompt} : refused) << answer;
     }
 }
 

@@ -26,10 +26,6 @@ class RecordingSink final : public SheetSink {
 // "message|text|title", so tests can pin the exact exchange.
 class ScriptedDialogs final : public Dialogs {
   public:
-    ScriptedDialogs() = default;
-    ScriptedDialogs(std::initializer_list<std::optional<std::string>> answers)
-        : answers_(answers) {}
-
     std::optional<std::string> Prompt(const std::string& message,
                                       const std::string& title) override {
         log.push_back("prompt|" + message + "|" + title);
