@@ -36,7 +36,7 @@ TEST(Cli, HelpVersionAndEveryRefusedUsageWithItsMessage) {
     EXPECT_EQ(RunCli({"--version"}).out, "dossier-cli 4.1\n");
     const fs::path folder = testing::UniqueTempPath("cli-usage");
     fs::create_directories(folder);
-    const std::string bad = (folder / "bad.jsonl").string(), pdf = (folder / "out.pdf").string();
+    const std::string bad = (folder / "bad.jsonl").string(), out = (folder / "out.jsonl").string();
     std::ofstream(bad) << "{\"format\":1,\n";
     const std::pair<std::vector<std::string>, std::string> rows[] = {
         {{"--mode", "fast"}, "--mode"},
@@ -56,16 +56,16 @@ TEST(Cli, HelpVersionAndEveryRefusedUsageWithItsMessage) {
         {{"--count", "abc", "--output", "-"}, "\"abc\" is not one"},
         {{"--count", "0", "--output", "-"}, "\"0\" is not one"},
         {{"--count", "2.5", "--output", "-"}, "\"2.5\" is not one"},
-        {{"--load", bad, "--format", "pdf", "--output", pdf}, "bad.jsonl: line 1: not JSON"},
-        {{"--load", folder.string(), "--format", "pdf", "--output", pdf}, "is a folder"},
-        {{"--load", bad, "--count", "2", "--output", pdf}, "--count does not go"},
-        {{"--format", "pdf", "--output", "-"}, "needs --output FILE"}};
+        {{"--load", bad, "--format", "json", "--output", out}, "bad.jsonl: line 1: not JSON"},
+        {{"--load", folder.string(), "--format", "json", "--output", out}, "is a folder"},
+        {{"--load", bad, "--count", "2", "--output", out}, "--count does not go"},
+        {{"--format", "roster", "--output", "-"}, "needs --output FILE"}};
     for (const auto& [args, message] : rows) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.back();
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
         EXPECT_TRUE(run.out.empty());
-        EXPECT_FALSE(fs::exists(pdf)) << message;
+        EXPECT_FALSE(fs::exists(out)) << message;
     }
     fs::remove_all(folder);
 }

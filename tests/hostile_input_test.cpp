@@ -30,17 +30,6 @@ class ValidAnswers final : public Dialogs {
     std::vector<std::string> said;
 };
 
-// Whole quoted lines, each ending in CR LF, with no control character inside.
-bool WholeLines(const std::string& sheet) {
-    for (std::size_t i = 0; i < sheet.size(); ++i) {
-        const auto c = static_cast<unsigned char>(sheet[i]);
-        if (c == '\n' && (i == 0 || sheet[i - 1] != '\r')) return false;
-        if (c == '\r' && (i + 1 == sheet.size() || sheet[i + 1] != '\n')) return false;
-        if ((c < 0x20 && c != '\r' && c != '\n') || c == 0x7F) return false;
-    }
-    return sheet.ends_with("\"\r\n");
-}
-
 TEST(HostileInput, EveryFieldEveryTextEveryOperation) {
     Outcome (GenerationModes::*const presses[])() = {
         &GenerationModes::cmdGenChars_Click,    &GenerationModes::cmdPrimary_Click,
@@ -70,7 +59,7 @@ TEST(HostileInput, EveryFieldEveryTextEveryOperation) {
                 if (outcome == Outcome::Failed || now == previous) {
                     ASSERT_EQ(now, previous) << where;
                 } else {
-                    ASSERT_TRUE(WholeLines(now)) << where;
+                    ASSERT_TRUE(testing::WholeLines(now)) << where;
                 }
                 refused += outcome == Outcome::Failed;
                 written += now != previous;

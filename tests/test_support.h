@@ -57,6 +57,17 @@ inline const std::vector<std::string> kHostileTexts = {
     std::string("5\0005", 3), std::string(10000, '7')};
 // clang-format on
 
+// Whole quoted lines, each ending in CR LF, with no control character inside.
+inline bool WholeLines(const std::string& sheet) {
+    for (std::size_t i = 0; i < sheet.size(); ++i) {
+        const auto c = static_cast<unsigned char>(sheet[i]);
+        if (c == '\n' && (i == 0 || sheet[i - 1] != '\r')) return false;
+        if (c == '\r' && (i + 1 == sheet.size() || sheet[i + 1] != '\n')) return false;
+        if ((c < 0x20 && c != '\r' && c != '\n') || c == 0x7F) return false;
+    }
+    return sheet.ends_with("\"\r\n");
+}
+
 // What a poppler tool prints for a file.
 inline std::string Poppler(const std::string& tool, const std::filesystem::path& pdf,
                            const char* after = "") {

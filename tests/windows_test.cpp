@@ -70,13 +70,6 @@ Exit RunCli(const std::vector<std::string>& args) {
     return exit;
 }
 
-// Every line ends in CR LF, and nothing else is a line end.
-bool OnlyCrLf(std::string text) {
-    if (!text.ends_with("\r\n")) return false;
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 2);
-    return text.find_first_of("\r\n") == std::string::npos;
-}
-
 class Windows : public ::testing::Test {
   protected:
     void SetUp() override { fs::remove_all(folder), fs::create_directories(folder); }
@@ -110,7 +103,7 @@ TEST_F(Windows, EverySheetChannelIsAnsiWithCrLf) {
         const std::string sheet = file.empty() ? exit.out : ReadAll(file);
         EXPECT_NE(sheet.find("Hair Color Ch\xE2tain\""), std::string::npos) << file;
         EXPECT_NE(sheet.find("Race       ?mega\""), std::string::npos) << file;
-        EXPECT_TRUE(OnlyCrLf(sheet)) << file;
+        EXPECT_TRUE(testing::WholeLines(sheet)) << file;
     }
 }
 
