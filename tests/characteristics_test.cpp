@@ -343,38 +343,28 @@ TEST_F(RecordTest, EveryRankBandAtItsEdgesAndItsLeastTerm) {
     using Ranks = std::array<const char*, 4>;  // Army, Air Force, Marines, Navy
     const Ranks lowest = {"Private", "Airman/Basic", "Private", "Sea. Recruit"};
     // clang-format off
-    const std::tuple<int, int, Ranks> rows[] = {
-        {1, 0, lowest},
-        {10, 0, lowest},
-        {11, 1, {"Private", "Airman", "Private 1st Class", "Sea. Appr."}},
-        {30, 1, {"Private", "Airman", "Private 1st Class", "Sea. Appr."}},
-        {31, 2, {"Private 1st Class", "Airman 1st Class", "Lance Corporal", "Seaman"}},
-        {60, 2, {"Private 1st Class", "Airman 1st Class", "Lance Corporal", "Seaman"}},
-        {61, 3, {"Corporal", "Sergeant", "Corporal", "Petty Officer 3rd Class"}},
-        {69, 3, {"Corporal", "Sergeant", "Corporal", "Petty Officer 3rd Class"}},
-        {70, 4, {"Sergeant", "Staff Sgt.", "Sergeant", "Petty Officer 2nd Class"}},
-        {75, 4, {"Sergeant", "Staff Sgt.", "Sergeant", "Petty Officer 2nd Class"}},
-        {76, 5, {"Staff Sgt.", "Tech. Sgt.", "Staff Sgt.", "Petty Officer 1"}},
-        {81, 5, {"Staff Sgt.", "Tech. Sgt.", "Staff Sgt.", "Petty Officer 1"}},
-        {82, 6, {"Sgt. 1st Class", "Master Sgt.", "Gunnery Sgt.", "Chief Petty Officer"}},
-        {85, 6, {"Sgt. 1st Class", "Master Sgt.", "Gunnery Sgt.", "Chief Petty Officer"}},
-        {86, 7, {"Master Sgt.", "Senior Master Sgt.", "Master Sgt.", "Senior Chief Petty Officer"}},
-        {88, 7, {"Master Sgt.", "Senior Master Sgt.", "Master Sgt.", "Senior Chief Petty Officer"}},
-        {89, 8, {"Command Sgt. Major", "Chief Master Sgt.", "Master Gunnery Sgt.", "Master Chief Petty Officer"}},
-        {90, 8, {"Command Sgt. Major", "Chief Master Sgt.", "Master Gunnery Sgt.", "Master Chief Petty Officer"}},
-        {91, 9, {"Second Lt.", "Second Lt.", "Second Lt.", "Ensign"}},
-        {92, 9, {"Second Lt.", "Second Lt.", "Second Lt.", "Ensign"}},
-        {93, 10, {"First Lt.", "First Lt.", "First Lt.", "Lt. j.g."}},
-        {95, 10, {"First Lt.", "First Lt.", "First Lt.", "Lt. j.g."}},
-        {96, 11, {"Captain", "Captain", "Captain", "Lieutenant"}},
-        {97, 12, {"Major", "Major", "Major", "Lt. Commander"}},
-        {98, 13, {"Lt. Col.", "Lt. Col.", "Lt. Col.", "Commander"}},
-        {99, 14, {"Colonel", "Colonel", "Colonel", "Captain"}},
-        {100, 15, {"General", "General", "General", "Admiral"}}};
+    const std::tuple<int, int, int, Ranks> bands[] = {  // first roll, last roll, least term
+        {1, 10, 0, lowest},
+        {11, 30, 1, {"Private", "Airman", "Private 1st Class", "Sea. Appr."}},
+        {31, 60, 2, {"Private 1st Class", "Airman 1st Class", "Lance Corporal", "Seaman"}},
+        {61, 69, 3, {"Corporal", "Sergeant", "Corporal", "Petty Officer 3rd Class"}},
+        {70, 75, 4, {"Sergeant", "Staff Sgt.", "Sergeant", "Petty Officer 2nd Class"}},
+        {76, 81, 5, {"Staff Sgt.", "Tech. Sgt.", "Staff Sgt.", "Petty Officer 1"}},
+        {82, 85, 6, {"Sgt. 1st Class", "Master Sgt.", "Gunnery Sgt.", "Chief Petty Officer"}},
+        {86, 88, 7, {"Master Sgt.", "Senior Master Sgt.", "Master Sgt.", "Senior Chief Petty Officer"}},
+        {89, 90, 8, {"Command Sgt. Major", "Chief Master Sgt.", "Master Gunnery Sgt.", "Master Chief Petty Officer"}},
+        {91, 92, 9, {"Second Lt.", "Second Lt.", "Second Lt.", "Ensign"}},
+        {93, 95, 10, {"First Lt.", "First Lt.", "First Lt.", "Lt. j.g."}},
+        {96, 96, 11, {"Captain", "Captain", "Captain", "Lieutenant"}},
+        {97, 97, 12, {"Major", "Major", "Major", "Lt. Commander"}},
+        {98, 98, 13, {"Lt. Col.", "Lt. Col.", "Lt. Col.", "Commander"}},
+        {99, 99, 14, {"Colonel", "Colonel", "Colonel", "Captain"}},
+        {100, 100, 15, {"General", "General", "General", "Admiral"}}};
     // clang-format on
     const char* branches[] = {"Army", "Air Force", "Marines", "Navy"};
-    for (const auto& [roll, least, ranks] : rows) {
-        for (const int term : {least, least - 1}) {
+    for (const auto& [first, last, least, ranks] : bands) {
+        for (const auto& [roll, term] :
+             {std::pair{first, least}, {last, least}, {first, least - 1}, {last, least - 1}}) {
             for (int d4 = 1; d4 <= 4 && term >= 0; ++d4) {
                 Set(cboMilitary, "Military Service");
                 Set(txtAge, "60");

@@ -21,16 +21,14 @@ using testing::ReadAll;
 class SheetFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        fs::remove_all(folder), fs::create_directories(folder);
         WriteSheetFile(sheet, "previous");
     }
     void TearDown() override { fs::remove_all(folder); }
     // Whatever failed, the previous sheet is whole and no temporary file is left.
-    void ExpectPreviousSheetAlone(const fs::path& where, std::size_t files = 1) {
+    void ExpectPreviousSheetAlone(int files = 1) {
         EXPECT_EQ(ReadAll(sheet), "previous");
-        EXPECT_EQ(static_cast<std::size_t>(std::distance(fs::directory_iterator(where), {})),
-                  files);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), files);
     }
     fs::path folder = testing::UniqueTempPath("sheet-file");
     fs::path sheet = folder / "char.txt";
@@ -62,12 +60,12 @@ TEST_F(SheetFile, FailuresNameThePathAndKeepThePreviousSheet) {
                       std::string::npos);
         }
     }
-    ExpectPreviousSheetAlone(folder, 2);
+    ExpectPreviousSheetAlone(2);
     {
         ReplacingFile uncommitted(sheet);
         uncommitted.Write(std::string(100000, 'y'));
     }
-    ExpectPreviousSheetAlone(folder, 2);
+    ExpectPreviousSheetAlone(2);
 }
 
 #ifdef __linux__
@@ -87,7 +85,7 @@ TEST_F(SheetFile, FileSizeLimitKeepsThePreviousSheet) {
     }
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
-    ExpectPreviousSheetAlone(folder);
+    ExpectPreviousSheetAlone();
 }
 #endif
 

@@ -34,8 +34,7 @@ struct Exit {
 
 // dossier-cli.exe started as Windows starts it, its arguments on a wide command line.
 Exit RunCli(const std::vector<std::string>& args) {
-    const fs::path out = testing::UniqueTempPath("out");
-    const fs::path err = testing::UniqueTempPath("err");
+    const fs::path out = testing::UniqueTempPath("out"), err = testing::UniqueTempPath("err");
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     const auto create = [&](const fs::path& path) {
         return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
@@ -51,22 +50,18 @@ Exit RunCli(const std::vector<std::string>& args) {
     startup.hStdOutput = outFile;
     startup.hStdError = errFile;
     PROCESS_INFORMATION process{};
-    Exit exit;
+    Exit exit{999};  // when it cannot be started
     if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                        &process)) {
         WaitForSingleObject(process.hProcess, INFINITE);
         GetExitCodeProcess(process.hProcess, &exit.code);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
-    } else {
-        exit.code = 999;
     }
     CloseHandle(outFile);
     CloseHandle(errFile);
-    exit.out = ReadAll(out);
-    exit.err = ReadAll(err);
-    fs::remove(out);
-    fs::remove(err);
+    exit.out = ReadAll(out), exit.err = ReadAll(err);
+    fs::remove(out), fs::remove(err);
     return exit;
 }
 
@@ -86,10 +81,6 @@ TEST_F(Windows, EverySheetChannelIsAnsiWithCrLf) {
     // â is in code page 1252, Ω is not.
     const std::vector<std::string> presets = {
         "--mode", "my-characteristics", "--hair", "Ch\xC3\xA2tain", "--race", "\xCE\xA9mega"};
-    const auto with = [&](std::vector<std::string> more) {
-        more.insert(more.begin(), presets.begin(), presets.end());
-        return more;
-    };
     fs::remove("c:\\char.txt");
     const std::pair<std::vector<std::string>, fs::path> channels[] = {
         {{}, "c:\\char.txt"},
@@ -98,7 +89,9 @@ TEST_F(Windows, EverySheetChannelIsAnsiWithCrLf) {
          folder / "npcs" / "char-000002.txt"},
         {{"--output", "-"}, {}}};
     for (const auto& [args, file] : channels) {
-        const Exit exit = RunCli(with(args));
+        std::vector<std::string> argv = presets;
+        argv.insert(argv.end(), args.begin(), args.end());
+        const Exit exit = RunCli(argv);
         ASSERT_EQ(exit.code, 0U) << exit.err;
         const std::string sheet = file.empty() ? exit.out : ReadAll(file);
         EXPECT_NE(sheet.find("Hair Color Ch\xE2tain\""), std::string::npos) << file;
@@ -114,7 +107,6 @@ TEST_F(Windows, JsonIsUtf8WithLfAndNamesAreUnicode) {
     EXPECT_NE(json.out.find("\"Ch\xC3\xA2tain\""), std::string::npos);
     EXPECT_EQ(json.out.find('\r'), std::string::npos);
 
-    const std::string name = (folder / "M\xC3\xBCller.txt").string();
     ASSERT_EQ(RunCli({"--output", PathToUtf8(folder) + "\\M\xC3\xBCller.txt"}).code, 0U);
     EXPECT_TRUE(fs::exists(folder / L"M\u00FCller.txt"));
     const Exit failed =
@@ -160,17 +152,12 @@ std::wstring RecordedCommandLine() {
 }
 
 void AssociateTxtWith(const std::wstring& command) {
-    HKEY key = nullptr;
-    RegCreateKeyExW(HKEY_CLASSES_ROOT, L".txt", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
-    const std::wstring type = L"DossierTest.txt";
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(type.c_str()),
-                   static_cast<DWORD>((type.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
-    RegCreateKeyExW(HKEY_CLASSES_ROOT, L"DossierTest.txt\\shell\\open\\command", 0, nullptr, 0,
-                    KEY_WRITE, nullptr, &key, nullptr);
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                   static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
+    const auto set = [](const wchar_t* key, const std::wstring& value) {
+        RegSetKeyValueW(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, value.c_str(),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    };
+    set(L".txt", L"DossierTest.txt");
+    set(L"DossierTest.txt\\shell\\open\\command", command);
 }
 
 TEST_F(Windows, TheViewerStartsWordPadByItsClassicLineOrElseTheTxtProgram) {
