@@ -77,7 +77,7 @@ TEST(CharacterFile, EveryKindOfBadInputNamesTheFileTheLineAndTheFault) {
         {With("\"format\":1,", ""), "no \"format\""},
         {With("\"cboRace\":", "\"cboRace\":7,\"x\":"), "\"fields.cboRace\" is number, not text"},
         {With("\"txtSV\":", "\"tx\":"), "\"fields.txtSV\" is missing"},
-        {With("\"cboSex\":", "\"cboSexy\":\"M\",\"cboSex\":"), "unknown field \"fields.cboSexy\""},
+        {With("\"cboSex\":", "\"cbosex\":\"M\",\"cboSex\":"), "unknown field \"fields.cbosex\""},
         {With("\"heightClass\":", "\"colour\":1,\"heightClass\":"), "unknown key \"colour\""},
         {With("\"cboHair\":\"", "\"cboHair\":\"" + std::string(100000, 'x')),
          "characters long; at most 1000"},

@@ -191,6 +191,12 @@ TEST_F(CliProcess, OutputPathsFollowOneRuleForEveryCount) {
                   .err.find("--output " + folderPath + "/party.txt/"),
               std::string::npos)
         << "the hint shows the command that works";
+    // On a terminal (script(1) gives the run one) it says where the sheets went.
+    const std::string tty = folderPath + "/tty/";
+    const ChildProcess::Exit onTerminal = ChildProcess::Run(
+        {"/usr/bin/script", "-qec", DOSSIER_CLI_PATH " --count 2 --output " + tty, "/dev/null"},
+        folderPath + "-script");
+    EXPECT_NE(onTerminal.out.find("wrote 2 sheets to " + tty), std::string::npos) << onTerminal.out;
 }
 
 TEST_F(CliProcess, APartySavedAsJsonComesBackAsTheSameSheetsAndAsDocuments) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QPushButton>
@@ -144,6 +145,9 @@ TEST_F(Window, StartsAsDesignedWithItsTabOrder) {
     EXPECT_EQ(window->tabs()->count(), 3);
     ExpectControlsMirrorTheRecord("start-up");
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the window is not resizable";
+    int readOnly = 0;
+    for (const FieldInfo& info : AllFields()) readOnly += Line(info.field)->isReadOnly();
+    EXPECT_EQ(readOnly, 15) << "the fourteen derived traits and the physique";
     auto* hidden = Find<QPushButton>("cmdUserChars");
     EXPECT_TRUE(hidden->geometry().bottom() < 0 && !hidden->isEnabled());
 
@@ -290,6 +294,13 @@ TEST_F(Window, OneModelessAboutBoxThatEscapeAndEnterClose) {
 }
 
 TEST_F(Window, BeforeAnySheetEachActionSaysSoAndChangesNothing) {
+    EXPECT_EQ(window->menuBar()->actions().at(0)->text(), "&File") << "before Help";
+    const std::pair<const char*, QKeySequence> shortcuts[] = {
+        {"mnuOpenCharacter", QKeySequence::Open},
+        {"mnuSaveCharacter", QKeySequence::Save},
+        {"mnuPrintSheet", QKeySequence::Print}};
+    for (const auto& [name, keys] : shortcuts)
+        EXPECT_EQ(window->findChild<QAction*>(name)->shortcut(), QKeySequence(keys)) << name;
     for (const char* action : {"mnuSaveSheetAs", "mnuSaveCharacter", "mnuPrintSheet",
                                "mnuExportPdf", "mnuSessionRoster"}) {
         dialogs.log.clear();
@@ -303,7 +314,7 @@ TEST_F(Window, BeforeAnySheetEachActionSaysSoAndChangesNothing) {
 TEST_F(Window, ACharacterSavedAndOpenedAgainGivesTheSameSheet) {
     Generate();
     const std::string sheet = Sheet();
-    const std::string level = Text(Field::txtLevel);
+    const std::string level = Text(txtLevel);
     files.paths = {folder / "npc.json", folder / "copy.txt"};
     Trigger("mnuSaveCharacter");
     Trigger("mnuSaveSheetAs");
@@ -314,7 +325,11 @@ TEST_F(Window, ACharacterSavedAndOpenedAgainGivesTheSameSheet) {
     files.paths = {folder / "npc.json"};
     Trigger("mnuOpenCharacter");
     EXPECT_EQ(Sheet(), sheet) << "its saved sheet is the sheet file again";
-    EXPECT_EQ(Text(Field::txtLevel), level);
+    EXPECT_EQ(Text(txtLevel), level);
+    const std::string race = Text(cboRace);  // from there a button works on it
+    Click("cmdSrandT");
+    EXPECT_EQ(Text(cboRace), race);
+    EXPECT_NE(Sheet(), sheet);
 }
 
 TEST_F(Window, AFileOfSeveralLetsTheUserPickAndABadOneChangesNothing) {
