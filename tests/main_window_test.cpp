@@ -123,10 +123,7 @@ class Window : public ::testing::Test {
     }
     std::string Text(Field field) const { return std::string(window->record().Text(field)); }
     void Trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
-    void Generate() {
-        window->tabs()->setCurrentIndex(2);
-        QTest::mouseClick(window->findChild<QPushButton*>("cmdQuikGen"), Qt::LeftButton);
-    }
+    void Generate() { Click("cmdQuikGen"); }
     std::string Sheet() const { return ReadAll(sheet); }
 
     SeededDice dice{99};
