@@ -39,7 +39,7 @@ test-windows:
 	@ctest --preset windows -j $(JOBS)
 
 run: build
-	@build/src/dossier
+	@build/bin/dossier
 
 fuzz:
 	@$(MAKE) --no-print-directory build PRESET=fuzz

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <string>
 
-#include "generators/age_handedness.h"
-#include "record/random_dice.h"
-#include "sheet/sheet_file.h"
-#include "sheet/sheet_sink.h"
-#include "ui/generation_modes.h"
+#include "core/dice/random_dice.h"
+#include "core/rules/age_handedness.h"
+#include "frontend/generation_modes.h"
+#include "frontend/sheet_file_sink.h"
+#include "platform/sheet_file.h"
 
 namespace dossier {
 namespace {
@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 class NoDialogs final : public Dialogs {
   public:
-    std::optional<std::string> Prompt(const std::string&, const std::string&) override {
+    std::optional<std::string> Prompt(Question, const std::string&, const std::string&) override {
         return {};
     }
     void Message(const std::string&, const std::string&) override {}
@@ -71,7 +71,7 @@ const Typical& TypicalCharacter() {
         constexpr int kCharacters = 10000;
         for (int i = 0; i < kCharacters; ++i) {
             CharacterRecord record = StartupRecord(dice);
-            GenerationModes(record, sink, dialogs).cmdQuikGen_Click();
+            GenerationModes(record, sink, dialogs).Press(Mode::QuickRandom);
             bytes += sink.text.size();
         }
         return Typical{static_cast<int>(dice.rolls / kCharacters),
@@ -89,7 +89,7 @@ void GenerateQuick(benchmark::State& state, SheetSink& sink, Deliver deliver) {
     GenerationModes modes(record, sink, dialogs);
     for (auto _ : state) {
         record.Reset();
-        benchmark::DoNotOptimize(modes.cmdQuikGen_Click());
+        benchmark::DoNotOptimize(modes.Press(Mode::QuickRandom));
         deliver();
     }
     state.SetItemsProcessed(state.iterations());
@@ -162,7 +162,7 @@ void BM_QuickBatchToFolder(benchmark::State& state) {
     TimeBatches(state, "dossier-bench-batch", [&](const fs::path& folder) {
         for (int i = 1; i <= kBatch; ++i) {
             CharacterRecord record = StartupRecord(dice);
-            GenerationModes(record, sink, dialogs).cmdQuikGen_Click();
+            GenerationModes(record, sink, dialogs).Press(Mode::QuickRandom);
             WriteSheetFile(BatchFile(folder, i), sink.text, Durability::Deferred);
         }
         SyncFileSystemOf(folder);

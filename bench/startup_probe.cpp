@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <cstring>
 
-#include "ui/main_window.h"
+#include "gui/main_window.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "generators/age_handedness.h"
-#include "record/random_dice.h"
+#include "core/dice/random_dice.h"
+#include "core/rules/age_handedness.h"
+#include "frontend/field_checks.h"
+#include "frontend/generation_modes.h"
 #include "sheet_format.h"
-#include "ui/field_validation.h"
-#include "ui/generation_modes.h"
 
 namespace dossier {
 namespace {
@@ -41,7 +41,7 @@ class FuzzDice final : public Dice {
 class FuzzDialogs final : public Dialogs {
   public:
     explicit FuzzDialogs(FuzzedDataProvider& data) : data_(data) {}
-    std::optional<std::string> Prompt(const std::string&, const std::string&) override {
+    std::optional<std::string> Prompt(Question, const std::string&, const std::string&) override {
         // A user who keeps giving wrong answers gives up in the end.
         if (++prompts_ > 4 || data_.ConsumeBool()) return std::nullopt;
         return data_.ConsumeRandomLengthString(8);
@@ -81,13 +81,18 @@ std::string SomeText(FuzzedDataProvider& data) {
     }
 }
 
-using Press = Outcome (GenerationModes::*)();
-constexpr Press kPresses[] = {
-    &GenerationModes::cmdGenChars_Click,    &GenerationModes::cmdPrimary_Click,
-    &GenerationModes::cmdUseParam_Click,    &GenerationModes::cmdQuikGen_Click,
-    &GenerationModes::cdmRandwL_Click,      &GenerationModes::cmdRandbySex_Click,
-    &GenerationModes::cmdrandbySandL_Click, &GenerationModes::cmdSrandT_Click,
-    &GenerationModes::cmdTrandC_Click,      &GenerationModes::cmdClear_Click,
+// In the order the corpus was made with.
+constexpr Mode kPresses[] = {
+    Mode::RollCharacteristics,
+    Mode::RollTraits,
+    Mode::KeepTraits,
+    Mode::QuickRandom,
+    Mode::ByLevel,
+    Mode::BySex,
+    Mode::BySexAndLevel,
+    Mode::KeepCharacteristics,
+    Mode::KeepTraitsRollCharacteristics,
+    Mode::ClearForm,
 };
 
 }  // namespace
@@ -108,17 +113,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             dialogs.NewPress();
             const int messagesBefore = dialogs.messages;
             const int sheetsBefore = sink.sheets;
-            const Outcome outcome = (modes.*kPresses[action])();
+            const Outcome outcome = modes.Press(kPresses[action]);
             if (outcome == Outcome::Failed && dialogs.messages == messagesBefore)
                 Fail("a failure without a message");
             if (outcome == Outcome::Failed && sink.sheets != sheetsBefore)
                 Fail("a failure after the sheet");
         } else if (action == 10) {
-            txtAge_LostFocus(record, dialogs);
+            CheckAgeOnLeave(record, dialogs);
         } else if (action == 11) {
-            txtLevel_LostFocus(record, dialogs);
+            CheckLevelOnLeave(record, dialogs);
         } else if (action == 12) {
-            cboWeight_LostFocus(record);
+            RollWeightOnLeave(record);
         } else {
             const auto field =
                 static_cast<Field>(data.ConsumeIntegralInRange<std::size_t>(0, kFieldCount - 1));

@@ -30,21 +30,21 @@ echo
 echo "== Whole process: dossier-cli --count 100000 --output - > /dev/null (median of 5)"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-"$build/src/dossier-cli" --count 100000 --seed 1 --output - > "$scratch/sheets"
-cli=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "'$build/src/dossier-cli' --count 100000 --seed 1 --output - > /dev/null"; done | median)
+"$build/bin/dossier-cli" --count 100000 --seed 1 --output - > "$scratch/sheets"
+cli=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "'$build/bin/dossier-cli' --count 100000 --seed 1 --output - > /dev/null"; done | median)
 floor=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "cat '$scratch/sheets' > /dev/null"; done | median)
-peak=$( { /usr/bin/time -f "%M" "$build/src/dossier-cli" --count 100000 --seed 1 --output - > /dev/null; } 2>&1 | tail -1)
+peak=$( { /usr/bin/time -f "%M" "$build/bin/dossier-cli" --count 100000 --seed 1 --output - > /dev/null; } 2>&1 | tail -1)
 echo "dossier-cli ${cli} ms; the same $(stat -c %s "$scratch/sheets") bytes written by cat: ${floor} ms; peak memory ${peak} KB"
-json=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "'$build/src/dossier-cli' --count 100000 --seed 1 --format json --output - > /dev/null"; done | median)
-peak=$( { /usr/bin/time -f "%M" "$build/src/dossier-cli" --count 100000 --seed 1 --format json --output - > /dev/null; } 2>&1 | tail -1)
+json=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "'$build/bin/dossier-cli' --count 100000 --seed 1 --format json --output - > /dev/null"; done | median)
+peak=$( { /usr/bin/time -f "%M" "$build/bin/dossier-cli" --count 100000 --seed 1 --format json --output - > /dev/null; } 2>&1 | tail -1)
 awk -v j="$json" -v s="$cli" -v p="$peak" 'BEGIN { printf "--format json: %d ms, %.2f times the sheets; peak memory %d KB\n", j, j / s, p }'
 
 echo
 echo "== Whole process, 1000 characters (median of 5): text beside JSON, the roster and PDFs"
 for format in sheet json roster roster-pdf pdf; do
     out="$scratch/out.$format"; [ "$format" = sheet ] || [ "$format" = json ] && out=-
-    ms=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "'$build/src/dossier-cli' --count 1000 --seed 1 --format $format --output $out > /dev/null"; done | median)
-    kb=$( { /usr/bin/time -f "%M" "$build/src/dossier-cli" --count 1000 --seed 1 --format $format --output $out > /dev/null; } 2>&1 | tail -1)
+    ms=$(for i in 1 2 3 4 5; do elapsed_ms sh -c "'$build/bin/dossier-cli' --count 1000 --seed 1 --format $format --output $out > /dev/null"; done | median)
+    kb=$( { /usr/bin/time -f "%M" "$build/bin/dossier-cli" --count 1000 --seed 1 --format $format --output $out > /dev/null; } 2>&1 | tail -1)
     echo "--format $format: ${ms} ms, peak memory ${kb} KB"
 done
 

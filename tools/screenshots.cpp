@@ -7,10 +7,10 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "record/random_dice.h"
-#include "ui/about_box.h"
-#include "ui/generation_modes.h"
-#include "ui/main_window.h"
+#include "core/dice/random_dice.h"
+#include "frontend/generation_modes.h"
+#include "gui/about_box.h"
+#include "gui/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -42,16 +42,15 @@ int main(int argc, char** argv) {
         }
         // The File menu open over the window, as the screen shows it.
         auto* file = window.findChild<QMenu*>("mnuFile");
-        file->popup(window.mapToGlobal(window.menuBar()->actionGeometry(
-                                                             window.menuBar()->actions()[0])
-                                           .bottomLeft()));
+        file->popup(window.mapToGlobal(
+            window.menuBar()->actionGeometry(window.menuBar()->actions()[0]).bottomLeft()));
         QTimer::singleShot(300, [&, file] {
             const QRect shown = window.frameGeometry().united(file->geometry());
             QGuiApplication::primaryScreen()
                 ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
                 .save(folder + "/file-menu.png");
             file->hide();
-            window.mnuAbout_Click();
+            window.ShowAbout();
             QApplication::processEvents();
             QTimer::singleShot(300, [&] {
                 window.aboutBox()->grab().save(folder + "/about.png");

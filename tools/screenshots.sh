@@ -6,7 +6,7 @@ make build >/dev/null
 xvfb-run -a -s "-screen 0 1024x768x24" build/tools/dossier_screenshots docs/screenshots
 # The first page of a roster of twelve NPCs, as a PDF reader shows it.
 scratch=$(mktemp -d)
-build/src/dossier-cli --count 12 --seed 3 --format roster-pdf --output "$scratch/roster.pdf"
+build/bin/dossier-cli --count 12 --seed 3 --format roster-pdf --output "$scratch/roster.pdf"
 pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$scratch/roster.pdf" docs/screenshots/roster-page
 rm -rf "$scratch"
 ls docs/screenshots

@@ -9,12 +9,12 @@
 
 #include "cli/mode_run.h"
 #include "cli/preset_report.h"
+#include "core/dice/random_dice.h"
+#include "core/saved/character_json.h"
+#include "core/saved/roster.h"
+#include "platform/sheet_file.h"
 #include "platform/utf8_text.h"
 #include "printing/character_document.h"
-#include "record/random_dice.h"
-#include "saved/character_json.h"
-#include "saved/roster.h"
-#include "sheet/sheet_file.h"
 
 namespace dossier::cli {
 
@@ -26,7 +26,7 @@ namespace {
 // formats that need the saved form pay for it.
 class Made {
   public:
-    Made(const ModeRunner& runner, const char* mode) : runner_(&runner), mode_(mode) {}
+    Made(const ModeRunner& runner, std::string_view mode) : runner_(&runner), mode_(mode) {}
     explicit Made(const SavedCharacter& saved) : saved_(&saved) {}
 
     const std::string& SheetText() const {
@@ -39,7 +39,8 @@ class Made {
     }
     const SavedCharacter& Saved() const {
         if (saved_ == nullptr) {
-            kept_ = SaveCharacter(runner_->record(), runner_->sheet(), runner_->moment(), mode_);
+            kept_ = SaveCharacter(runner_->record(), runner_->sheet(), runner_->moment(),
+                                  std::string(mode_));
             saved_ = &*kept_;
         }
         return *saved_;
@@ -47,7 +48,7 @@ class Made {
 
   private:
     const ModeRunner* runner_ = nullptr;
-    const char* mode_ = nullptr;
+    std::string_view mode_;
     mutable const SavedCharacter* saved_ = nullptr;
     mutable std::optional<SavedCharacter> kept_;
 };
@@ -107,7 +108,7 @@ class StreamDestination final : public Destination {
     void Interrupted() override {
         try {
             Finish();
-        } catch (const SheetWriteError&) {
+        } catch (const WriteError&) {
             // Stopping anyway; what went out is counted.
         }
     }
@@ -130,8 +131,8 @@ class StreamDestination final : public Destination {
     // The stream keeps no reason of its own; the system's is still in errno.
     void Check() {
         if (out_) return;
-        throw SheetWriteError("standard output", errno != 0 ? std::generic_category().message(errno)
-                                                            : "the stream refused the data");
+        throw WriteError("standard output", errno != 0 ? std::generic_category().message(errno)
+                                                       : "the stream refused the data");
     }
     std::ostream& out_;
     Format format_;
@@ -228,7 +229,7 @@ std::unique_ptr<Destination> ChooseDestination(const CliOptions& options, std::o
     if (!options.outputIsFolder) return std::make_unique<FileDestination>(path, format);
     std::error_code error;
     fs::create_directories(path, error);
-    if (error) throw SheetWriteError(path, error.message());
+    if (error) throw WriteError(path, error.message());
     if (json) return std::make_unique<FileDestination>(path / "characters.jsonl", format);
     return std::make_unique<FolderDestination>(path);
 }
@@ -275,14 +276,14 @@ class Characters {
             // The saved character typed in as presets; the mode's own answers stay.
             typed_.clear();
             const SavedCharacter& saved = loaded_[index - 1];
-            for (const FieldInfo& info : AllFields())
+            for (const FieldInfo& info : kFields)
                 typed_.emplace_back(info.field, saved.Text(info.field));
             // Presets given with --load are typed in after, over the saved fields.
             typed_.insert(typed_.end(), options_.presets.begin(), options_.presets.end());
             presets = &typed_;
         }
         if (!runner_->Run(*options_.mode, *presets)) return std::nullopt;
-        return Made(*runner_, options_.mode->name);
+        return Made(*runner_, options_.mode->cliWord);
     }
     const std::string& messages() const { return runner_->messages(); }
 
@@ -337,7 +338,7 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
     } catch (const CharacterFileError& error) {
         err << "dossier-cli: " << error.what() << '\n';
         return 2;
-    } catch (const SheetWriteError& error) {
+    } catch (const WriteError& error) {
         err << "dossier-cli: cannot write " << PathToUtf8(error.path()) << ": " << error.reason();
         if (const int signal = stopSignal(); signal != 0) {
             err << "\ndossier-cli: stopped by signal " << signal;

@@ -6,25 +6,10 @@
 #include <ostream>
 #include <sstream>
 
+#include "frontend/field_checks.h"
 #include "platform/utf8_text.h"
-#include "ui/field_validation.h"
 
 namespace dossier::cli {
-
-const std::vector<ModeInfo>& Modes() {
-    static const std::vector<ModeInfo> modes = {
-        {"quick", "Completely Random Generation", &GenerationModes::cmdQuikGen_Click, false, false},
-        {"level", "Random Generation  By Level", &GenerationModes::cdmRandwL_Click, false, true},
-        {"sex", "Random Generation by Sex", &GenerationModes::cmdRandbySex_Click, true, false},
-        {"sex-level", "Random Generation By Sex and Level", &GenerationModes::cmdrandbySandL_Click,
-         true, true},
-        {"my-characteristics", "My Characteristcs Random Traits", &GenerationModes::cmdSrandT_Click,
-         false, false},
-        {"my-traits", "Generate NPC Using My Traits", &GenerationModes::cmdUseParam_Click, false,
-         false},
-        {"traits", "Random Traits Only", &GenerationModes::cmdPrimary_Click, false, false}};
-    return modes;
-}
 
 namespace {
 
@@ -67,8 +52,8 @@ namespace {
 std::string ModeHelp() {
     std::ostringstream text;
     text << "Generation mode, one of the window's buttons:";
-    for (const ModeInfo& mode : Modes()) {
-        text << "\n  " << mode.name << std::string(20 - std::string(mode.name).size(), ' ') << '"'
+    for (const ModeInfo& mode : CliModes()) {
+        text << "\n  " << mode.cliWord << std::string(20 - mode.cliWord.size(), ' ') << '"'
              << mode.caption << '"';
     }
     return text.str();
@@ -118,11 +103,10 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
     }
     const std::string& path = *options.output;
     std::error_code ignored;
-    options.outputIsFolder =
-        path.ends_with('/') || std::filesystem::is_directory(PathFromUtf8(path), ignored);
-#ifdef _WIN32
-    options.outputIsFolder = options.outputIsFolder || path.ends_with('\\');
-#endif
+    // Windows takes its own separator as well as /.
+    const auto separator = static_cast<char>(std::filesystem::path::preferred_separator);
+    options.outputIsFolder = path.ends_with('/') || path.ends_with(separator) ||
+                             std::filesystem::is_directory(PathFromUtf8(path), ignored);
     if (options.format == Format::Json || options.outputIsFolder) {
         if (options.outputIsFolder && options.format == Format::Sheet &&
             options.count > kMostSheetsInAFolder) {
@@ -171,7 +155,7 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     std::string formatName = "sheet";
     CliOptions options;
     std::map<std::string, std::string> modeChoices;
-    for (const ModeInfo& mode : Modes()) modeChoices.emplace(mode.name, mode.name);
+    for (const ModeInfo& mode : CliModes()) modeChoices.emplace(mode.cliWord, mode.cliWord);
 
     CLI::Option* modeOption = app.add_option("--mode", modeName, ModeHelp())
                                   ->check(CLI::IsMember(modeChoices))
@@ -223,8 +207,8 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
 
     options.load = load;
     if (!load || modeOption->count() > 0) {
-        for (const ModeInfo& mode : Modes()) {
-            if (modeName == mode.name) options.mode = &mode;
+        for (const ModeInfo& mode : CliModes()) {
+            if (modeName == mode.cliWord) options.mode = &mode;
         }
     }
     const std::pair<const char*, Format> formats[] = {{"sheet", Format::Sheet},
@@ -265,8 +249,7 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         std::string value = *presetValues[i];
         if (field == Field::cboSex) {
             const std::optional<std::string> sex = SexFromAnswer(value);
-            if (!sex)
-                return {std::nullopt, Reject(err, "Invalid Sex", "Enter Male (M) or Female (F) ")};
+            if (!sex) return {std::nullopt, Reject(err, kSexTitle, kSexMessage)};
             if (options.mode != nullptr && options.mode->asksSex) {
                 options.sexAnswer = value;
                 continue;
@@ -292,12 +275,12 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         return {std::nullopt, 2};
     }
     if (options.mode != nullptr && options.mode->asksSex && !options.sexAnswer) {
-        err << "dossier-cli: mode " << options.mode->name
+        err << "dossier-cli: mode " << options.mode->cliWord
             << " asks for the sex: give --sex M or --sex F\n";
         return {std::nullopt, 2};
     }
     if (options.mode != nullptr && options.mode->asksLevel && !options.levelAnswer) {
-        err << "dossier-cli: mode " << options.mode->name
+        err << "dossier-cli: mode " << options.mode->cliWord
             << " asks for the level: give --level with a whole number from 1 to 20\n";
         return {std::nullopt, 2};
     }

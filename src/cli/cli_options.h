@@ -2,25 +2,20 @@
 
 #include <cstdint>
 #include <optional>
+#include <ranges>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "record/field.h"
-#include "ui/generation_modes.h"
+#include "core/record/field.h"
+#include "frontend/modes.h"
 
 namespace dossier::cli {
 
-// One generation mode, named after the window button it stands for.
-struct ModeInfo {
-    const char* name;
-    const char* caption;
-    Outcome (GenerationModes::*press)();
-    bool asksSex;
-    bool asksLevel;
-};
-
-const std::vector<ModeInfo>& Modes();
+// The modes dossier-cli offers, in the order its help lists them.
+inline auto CliModes() {
+    return kModes | std::views::filter([](const ModeInfo& mode) { return !mode.cliWord.empty(); });
+}
 
 // The command-line flag that presets the field, such as --ps for txtPS.
 const char* PresetFlag(Field field);

@@ -1,6 +1,6 @@
 #include "cli/mode_run.h"
 
-#include "generators/age_handedness.h"
+#include "core/rules/age_handedness.h"
 
 namespace dossier::cli {
 
@@ -14,23 +14,21 @@ bool ModeRunner::Run(const ModeInfo& mode, const Presets& presets, RecordListene
     askedSex_ = askedLevel_ = false;
     for (const auto& [field, text] : presets) record_.Write(field, text);
     record_.SetListener(listener);
-    const Outcome outcome = (modes_.*(mode.press))();
+    const Outcome outcome = modes_.Press(mode.mode);
     record_.SetListener(nullptr);
     return outcome == Outcome::Completed && sheet_ != nullptr;
 }
 
 void ModeRunner::Deliver(const CharacterRecord& record, const CharacterSheet& sheet) {
     sheet_ = &sheet;
-    moment_.glasses = record.Text(Field::cboGlasses);
-    moment_.loss = record.Text(Field::cboLoss);
-    moment_.physique = record.Text(Field::cboPhysique);
+    ReadMoment(record, moment_);
 }
 
 // Each prompt is answered once from the options; asked again means the answer was refused,
 // and a terminal has no one to ask, so the second time counts as a cancel.
-std::optional<std::string> ModeRunner::Prompt(const std::string& /*message*/,
-                                              const std::string& title) {
-    const bool sex = title == "Sex";
+std::optional<std::string> ModeRunner::Prompt(Question question, const std::string& /*message*/,
+                                              const std::string& /*title*/) {
+    const bool sex = question == Question::Sex;
     bool& asked = sex ? askedSex_ : askedLevel_;
     if (asked) return std::nullopt;
     asked = true;

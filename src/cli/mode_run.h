@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "cli/cli_options.h"
-#include "record/character_record.h"
-#include "saved/saved_character.h"
-#include "sheet/character_sheet.h"
-#include "sheet/sheet_sink.h"
-#include "ui/generation_modes.h"
+#include "core/record/character_record.h"
+#include "core/saved/saved_character.h"
+#include "core/sheet/character_sheet.h"
+#include "core/sheet/sheet_sink.h"
+#include "frontend/generation_modes.h"
 
 namespace dossier::cli {
 
@@ -33,7 +33,7 @@ class ModeRunner final : private SheetSink, private Dialogs {
 
   private:
     void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) override;
-    std::optional<std::string> Prompt(const std::string& message,
+    std::optional<std::string> Prompt(Question question, const std::string& message,
                                       const std::string& title) override;
     void Message(const std::string& message, const std::string& title) override;
 

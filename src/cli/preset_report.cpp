@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "cli/mode_run.h"
-#include "record/random_dice.h"
-#include "ui/generation_modes.h"
+#include "core/dice/random_dice.h"
+#include "frontend/field_checks.h"
 
 namespace dossier::cli {
 
@@ -78,13 +78,13 @@ std::string PresetReport(const CliOptions& options) {
     const bool sexGiven = options.sexAnswer || given(Field::cboSex);
     const bool levelGiven = options.levelAnswer || given(Field::txtLevel);
     std::vector<std::string> keepers;
-    for (const ModeInfo& mode : Modes()) {
+    for (const ModeInfo& mode : CliModes()) {
         // Only modes that the arguments given already answer.
         if ((mode.asksSex && !sexGiven) || (mode.asksLevel && !levelGiven)) continue;
         if (&mode != options.mode && Overwritten(options, mode).empty())
-            keepers.push_back(std::string("--mode ") + mode.name);
+            keepers.push_back("--mode " + std::string(mode.cliWord));
     }
-    return "dossier-cli: mode " + std::string(options.mode->name) + " rolls " + Listed(flags) +
+    return "dossier-cli: mode " + std::string(options.mode->cliWord) + " rolls " + Listed(flags) +
            " afresh; " +
            (keepers.empty()
                 ? std::string("no mode keeps ") + (flags.size() == 1 ? "it" : "them all")

@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <memory>
 
-#include "saved/saved_character.h"
+#include "core/saved/saved_character.h"
 
 namespace dossier {
 
 // A document that takes characters one by one, such as a PDF of sheets or a roster, written
-// whole or not at all: Finish gives it its name. Throws SheetWriteError.
+// whole or not at all: Finish gives it its name. Throws WriteError.
 class CharacterDocument {
   public:
     virtual ~CharacterDocument() = default;

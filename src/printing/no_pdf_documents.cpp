@@ -1,11 +1,11 @@
+#include "platform/replacing_file.h"
 #include "printing/character_document.h"
-#include "sheet/sheet_file.h"
 
 namespace dossier {
 
 // A build without Qt (the Windows cross build) has no PDF; the options refuse it first.
 std::unique_ptr<CharacterDocument> OpenPdf(const std::filesystem::path& path, PdfKind /*kind*/) {
-    throw SheetWriteError(path, "this build has no PDF output");
+    throw WriteError(path, "this build has no PDF output");
 }
 
 }  // namespace dossier

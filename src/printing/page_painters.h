@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <string_view>
 
-#include "saved/roster.h"
+#include "core/saved/roster.h"
 
 class QPagedPaintDevice;
 

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <optional>
 
+#include "core/saved/roster.h"
+#include "platform/replacing_file.h"
 #include "printing/character_document.h"
 #include "printing/page_painters.h"
-#include "saved/roster.h"
-#include "sheet/sheet_file.h"
 
 namespace dossier {
 
@@ -33,7 +33,7 @@ class ReplacingFileDevice final : public QIODevice {
         if (failure_) return -1;
         try {
             file_.Write(std::string_view(data, static_cast<std::size_t>(size)));
-        } catch (const SheetWriteError& error) {
+        } catch (const WriteError& error) {
             failure_ = error;
             return -1;
         }
@@ -42,7 +42,7 @@ class ReplacingFileDevice final : public QIODevice {
 
   private:
     ReplacingFile file_;
-    std::optional<SheetWriteError> failure_;
+    std::optional<WriteError> failure_;
 };
 
 // Qt's start-up notes (no runtime folder, say) are not the user's business on a command line.

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/record/character_record.h"
+#include "core/rules/derived_traits.h"
+#include "core/rules/sheet_sections.h"
+
+namespace dossier {
+
+// One sheet: what was rolled for it and the exact bytes of the file.
+struct CharacterSheet {
+    PrimaryTraitValues traits{};
+    DerivedTraitValues derived{};
+    std::vector<int> languages;
+    std::string education;
+    std::vector<KnowledgeArea> areas;
+    std::string text;  // UTF-8, every line ending in CR LF
+};
+
+// Rolls the coordination loss and sets the physique in the record, as every sheet does,
+// then rolls the sheet's own sections and lays out the lines. Throws FieldValueError
+// before rolling any section when a primary trait is not a number.
+CharacterSheet ComposeCharacterSheet(CharacterRecord& record);
+// The same into a sheet kept from before, whose space is used again.
+void ComposeCharacterSheet(CharacterRecord& record, CharacterSheet& sheet);
+
+// Lays out the sheet's text from the fields as text gives them and the sections and derived
+// values already in the sheet; rolls nothing. Saved characters get their sheets back this way.
+// texts holds every field's text by its index.
+using FieldTexts = std::array<std::string_view, kFieldCount>;
+void LayOutSheet(const FieldTexts& texts, CharacterSheet& sheet);
+
+}  // namespace dossier

@@ -1,0 +1,33 @@
+#include "gui/window_services.h"
+
+#include <QCoreApplication>
+
+#include "core/dice/random_dice.h"
+#include "gui/qt_dialogs.h"
+#include "platform/sheet_file.h"
+
+namespace dossier {
+
+namespace {
+
+template <typename Service, typename Made>
+void FillIn(Service*& given, std::unique_ptr<Service>& own, Made make) {
+    if (given != nullptr) return;
+    own = make();
+    given = own.get();
+}
+
+}  // namespace
+
+OwnServices::OwnServices(WindowServices& services, QWidget* window) {
+    FillIn(services.dice, dice_, [] { return std::make_unique<ClockDice>(); });
+    FillIn(services.dialogs, dialogs_, [window] { return std::make_unique<QtDialogs>(window); });
+    FillIn(services.viewer, viewer_, [] { return std::make_unique<DesktopSheetViewer>(); });
+    FillIn(services.files, files_, [window] { return std::make_unique<QtFileChooser>(window); });
+    if (services.sheetPath.empty()) services.sheetPath = DefaultSheetPath();
+    if (!services.exitProgram) services.exitProgram = [] { QCoreApplication::exit(0); };
+}
+
+OwnServices::~OwnServices() = default;
+
+}  // namespace dossier

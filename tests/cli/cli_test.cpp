@@ -1,0 +1,117 @@
+// dossier-cli in-process: parsing, presets and what each output holds.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/batch.h"
+#include "cli/cli_options.h"
+#include "support/test_support.h"
+
+namespace dossier {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int exitCode;
+    std::string out, err;
+};
+
+CliRun RunCli(std::vector<std::string> args, bool onTerminal = false) {
+    args.insert(args.begin(), "dossier-cli");
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) argv.push_back(arg.c_str());
+    std::ostringstream out, err;
+    const cli::ParseOutcome parsed =
+        cli::ParseCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {
+        parsed.options ? cli::RunBatch(*parsed.options, out, err, {onTerminal}) : parsed.exitCode,
+        out.str(), err.str()};
+}
+
+TEST(CliTest, HelpVersionAndEveryRefusedUsageWithItsMessage) {
+    EXPECT_NE(RunCli({"--help"}).out.find("\"Random Generation  By Level\""), std::string::npos);
+    EXPECT_EQ(RunCli({"--version"}).out, "dossier-cli 4.1\n");
+    const fs::path folder = testing::UniqueTempPath("cli-usage");
+    fs::create_directories(folder);
+    const std::string bad = (folder / "bad.jsonl").string(), out = (folder / "out.jsonl").string();
+    std::ofstream(bad) << "{\"format\":1,\n";
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"--mode", "fast"}, "--mode"},
+        {{"--bogus"}, "bogus"},
+        {{"--age", "22.0"}, "Invalid Age: Enter an integer from 1 to 100."},
+        {{"--level", "05"}, "Invalid Level: Enter an integer from 1 to 20."},
+        {{"--sex", "MALE"}, "Invalid Sex: Enter Male (M) or Female (F) "},
+        {{"--mode", "sex"}, "--sex"},
+        {{"--mode", "level"}, "--level"},
+        {{"--count", "3"}, "--output"},
+        {{"--mode", "my-traits", "--ch", "abc", "--output", "-"},
+         "Charm must be a whole number, such as 75"},
+        {{"--seed", "-1", "--output", "-"}, "\"-1\" is not one"},
+        {{"--seed", "18446744073709551616", "--output", "-"},
+         "\"18446744073709551616\" is not one"},
+        {{"--seed", "12x", "--output", "-"}, "\"12x\" is not one"},
+        {{"--count", "abc", "--output", "-"}, "\"abc\" is not one"},
+        {{"--count", "0", "--output", "-"}, "\"0\" is not one"},
+        {{"--count", "2.5", "--output", "-"}, "\"2.5\" is not one"},
+        {{"--load", bad, "--format", "json", "--output", out}, "bad.jsonl: line 1: not JSON"},
+        {{"--load", folder.string(), "--format", "json", "--output", out}, "is a folder"},
+        {{"--load", bad, "--count", "2", "--output", out}, "--count does not go"},
+        {{"--format", "roster", "--output", "-"}, "needs --output FILE"}};
+    for (const auto& [args, message] : rows) {
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.back();
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_FALSE(fs::exists(out)) << message;
+    }
+    fs::remove_all(folder);
+}
+
+TEST(CliTest, PresetsAreTypedIntoTheRecord) {
+    const CliRun run = RunCli({"--mode",     "my-characteristics",
+                               "--sex",      "f",
+                               "--race",     "Asian",
+                               "--age",      "57",
+                               "--height",   "5'10\"",
+                               "--military", "Seaman",
+                               "--branch",   "Navy",
+                               "--level",    "12",
+                               "--seed",     "9",
+                               "--output",   "-"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    for (const char* line : {"Sex        Female\"", "Age        57\"", "Level      12\"",
+                             "Height     5'10\"\"", "Race       Asian\"", "\"Seaman, Navy\""})
+        EXPECT_NE(run.out.find(line), std::string::npos) << line;
+}
+
+TEST(CliTest, ASeededBatchIsTheSameOnTheStreamAndInItsFiles) {
+    const std::string seed = "18446744073709551615";  // the largest there is
+    const CliRun a = RunCli({"--count", "12", "--seed", seed, "--output", "-"});
+    EXPECT_NE(a.out, RunCli({"--count", "12", "--seed", "78", "--output", "-"}).out);
+    const fs::path folder = testing::UniqueTempPath("cli");
+    ASSERT_EQ(RunCli({"--count", "12", "--seed", seed, "--output", folder.string() + "/"}).exitCode,
+              0);
+    std::string joined;
+    for (int i = 1; i <= 12; ++i) {
+        joined += testing::ReadAll(
+            folder / ("char-0000" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".txt"));
+    }
+    fs::remove_all(folder);
+    EXPECT_EQ(joined, a.out);
+}
+
+TEST(CliTest, OnATerminalItSaysWhereTheSheetsWent) {
+    const std::string npcs = testing::UniqueTempPath("cli-npcs").string() + "/";
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"--count", "20", "--output", npcs}, "dossier-cli: wrote 20 sheets to " + npcs + "\n"},
+        {{"--output", npcs + "one.txt"}, "dossier-cli: wrote 1 sheet to " + npcs + "one.txt\n"},
+        {{"--output", "-"}, ""}};
+    for (const auto& [args, said] : rows) EXPECT_EQ(RunCli(args, true).err, said) << args.back();
+    fs::remove_all(npcs);
+}
+
+}  // namespace
+}  // namespace dossier

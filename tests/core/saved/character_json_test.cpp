@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "core/dice/random_dice.h"
+#include "core/rules/age_handedness.h"
+#include "core/saved/character_json.h"
+#include "frontend/generation_modes.h"
+#include "support/frontend_fakes.h"
+#include "support/test_support.h"
+
+namespace dossier {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string GoodLine() {
+    SeededDice dice(4);
+    CharacterRecord record = StartupRecord(dice);
+    testing::RecordingSink sink;
+    testing::ScriptedDialogs none;
+    GenerationModes(record, sink, none).Press(Mode::QuickRandom);
+    return CharacterJsonLine(SaveCharacter(record, sink.sheets.at(0), {"G", "L", "P"}, "quick"), 1);
+}
+
+// The good line with one piece replaced.
+std::string With(const std::string& from, const std::string& to) {
+    std::string line = GoodLine();
+    const std::size_t at = line.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return line.replace(at, from.size(), to);
+}
+
+TEST(CharacterJsonTest, ReadsBackWhatWasSaved) {
+    const std::vector<SavedCharacter> read =
+        ParseCharacterLines(GoodLine() + "\n" + GoodLine(), "f");
+    ASSERT_EQ(read.size(), 2U);
+    EXPECT_EQ(CharacterJsonLine(read[1], 1), GoodLine());
+    EXPECT_TRUE(CharacterJsonLine(read[1], 7).starts_with("{\"format\":1,\"index\":7,"));
+    EXPECT_EQ(GoodLine().find(" \""), std::string::npos) << "area names without their padding";
+}
+
+TEST(CharacterJsonTest, TextsAreWrittenAsTheLibraryDumpsThemAndReadBack) {
+    const std::pair<std::string, const char*> rows[] = {
+        // text, as read back
+        {"", ""},
+        {"5'10\"", "5'10\""},
+        {"back\\slash /", "back\\slash /"},
+        {"caf\xC3\xA9 \xE2\x98\x95", "caf\xC3\xA9 \xE2\x98\x95"},
+        {"\x7F", nullptr},                 // DEL: the reader refuses it
+        {"bad \xFF", "bad \xEF\xBF\xBD"},  // not UTF-8: replaced
+        {"tab\t", nullptr}};               // written escaped; the reader refuses it
+    SavedCharacter character = ParseCharacterLines(GoodLine(), "f").at(0);
+    for (const auto& [text, readBack] : rows) {
+        character.mode = character.fields[Index(Field::cboRace)] = character.moment.glasses =
+            character.education = character.areas.at(0).first = text;
+        const std::string line = CharacterJsonLine(character, 1);
+        EXPECT_EQ(line, nlohmann::ordered_json::parse(line).dump() + "\n") << text;
+        if (readBack == nullptr) continue;
+        const SavedCharacter read = ParseCharacterLines(line, "f").at(0);
+        for (const std::string& back : {read.mode, read.Text(Field::cboRace), read.moment.glasses,
+                                        read.education, read.areas.at(0).first}) {
+            EXPECT_EQ(back, readBack) << text;
+        }
+    }
+}
+
+TEST(CharacterJsonTest, EveryKindOfBadInputNamesTheFileTheLineAndTheFault) {
+    const std::string good = GoodLine();
+    const std::pair<std::string, std::string> rows[] = {
+        {"hello", "f: line 1: not JSON"},
+        {good.substr(0, good.size() / 2), "f: line 1: not JSON"},
+        {good + "[1, 2]", "f: line 2: not a character"},
+        {With("\"format\":1", "\"format\":2"), "\"format\" is 2"},
+        {With("\"format\":1,", ""), "no \"format\""},
+        {With("\"cboRace\":", "\"cboRace\":7,\"x\":"), "\"fields.cboRace\" is number, not text"},
+        {With("\"txtSV\":", "\"tx\":"), "\"fields.txtSV\" is missing"},
+        {With("\"cboSex\":", "\"cbosex\":\"M\",\"cboSex\":"), "unknown field \"fields.cbosex\""},
+        {With("\"heightClass\":", "\"colour\":1,\"heightClass\":"), "unknown key \"colour\""},
+        {With("\"cboHair\":\"", "\"cboHair\":\"" + std::string(100000, 'x')),
+         "characters long; at most 1000"},
+        {With("\"cboHair\":\"", "\"cboHair\":\"\\u0007"), "\"fields.cboHair\" holds a control"},
+        {With("\"heightClass\":\"", "\"heightClass\":\"Q"), "which is no class"},
+        {With("\"languages\":[", "\"languages\":[\"7\","), "\"sheet.languages\" holds"},
+        {With("\"Offense\":", "\"Offence\":"), "\"sheet.derived.Offense\" is missing"},
+        {"", "f: holds no character"},
+        {"\n  \n", "f: holds no character"}};
+    for (const auto& [text, fault] : rows) {
+        try {
+            ParseCharacterLines(text, "f");
+            ADD_FAILURE() << "read: " << text.substr(0, 60);
+        } catch (const CharacterFileError& error) {
+            EXPECT_NE(std::string(error.what()).find(fault), std::string::npos)
+                << error.what() << "\nexpected: " << fault;
+        }
+    }
+}
+
+TEST(CharacterJsonTest, AFolderOrAHugeFileIsRefusedBeforeItIsRead) {
+    const fs::path folder = testing::UniqueTempPath("character-file");
+    fs::create_directories(folder);
+    const fs::path huge = folder / "huge.jsonl";
+    std::ofstream(huge).close();
+    fs::resize_file(huge, 65 * 1024 * 1024);  // sparse: nothing is written
+    for (const auto& [path, fault] : {std::pair{folder, std::string("is a folder")},
+                                      {huge, std::string("a character file is at most")},
+                                      {folder / "none", std::string("No such file")}}) {
+        try {
+            ReadCharacterFile(path);
+            ADD_FAILURE() << path;
+        } catch (const CharacterFileError& error) {
+            EXPECT_NE(std::string(error.what()).find(path.string() + ": "), std::string::npos);
+            EXPECT_NE(std::string(error.what()).find(fault), std::string::npos) << error.what();
+        }
+    }
+    fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace dossier

@@ -1,0 +1,441 @@
+// The window driven offscreen: its controls, its checks, its File menu, the program itself.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include "core/dice/random_dice.h"
+#include "core/saved/character_json.h"
+#include "core/saved/roster.h"
+#include "gui/about_box.h"
+#include "gui/fitting_line_edit.h"
+#include "gui/main_window.h"
+#include "gui/window_layout.h"
+#include "support/child_process.h"
+#include "support/frontend_fakes.h"
+#include "support/test_support.h"
+
+namespace dossier {
+namespace {
+
+using enum Field;
+
+namespace fs = std::filesystem;
+using testing::PdfPages;
+using testing::Poppler;
+using testing::ReadAll;
+
+class RecordingViewer final : public SheetViewer {
+  public:
+    bool Open(const fs::path& sheet) override {
+        opened.push_back(sheet);
+        return works;
+    }
+    std::vector<fs::path> opened;
+    bool works = true;
+};
+
+// Runs of blanks as one: a PDF's text keeps the words and their order, not the blanks.
+std::string Squeezed(const std::string& text) {
+    std::string squeezed;
+    for (const char c : text) {
+        const bool blank = c == ' ' || c == '\n' || c == '\f';
+        if (!blank || (!squeezed.empty() && squeezed.back() != ' ')) squeezed += blank ? ' ' : c;
+    }
+    return squeezed;
+}
+
+class ScriptedFiles final : public FileChooser {
+  public:
+    std::optional<fs::path> SaveFile(const QString&, const QString&, const QString&) override {
+        return Next();
+    }
+    std::optional<fs::path> OpenFile(const QString&, const QString&) override { return Next(); }
+    std::optional<int> ChooseOne(const QString&, const QString&,
+                                 const QStringList& items) override {
+        offered = items;
+        return choice;
+    }
+    bool Print(const QString&, const std::function<void(QPagedPaintDevice&)>& paint) override {
+        QPdfWriter printer(QString::fromStdString(printed.string()));
+        paint(printer);
+        return true;
+    }
+    std::deque<fs::path> paths;
+    QStringList offered;
+    std::optional<int> choice = 1;
+    fs::path printed;
+
+    std::optional<fs::path> Next() {
+        if (paths.empty()) return std::nullopt;
+        fs::path next = paths.front();
+        paths.pop_front();
+        return next;
+    }
+};
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(folder);
+        files.printed = folder / "printed.pdf";
+        window = std::make_unique<MainWindow>(WindowServices{
+            &dice, realDialogs ? nullptr : &dialogs, &viewer, sheet, [this] { ++exits; }, &files});
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    template <typename T = QWidget>
+    T* Find(const char* name) const {
+        return window->findChild<T*>(name);
+    }
+    QLineEdit* Line(Field field) const {
+        QWidget* control = window->Control(field);
+        if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->lineEdit();
+        return qobject_cast<QLineEdit*>(control);
+    }
+    void ExpectControlsMirrorTheRecord(const char* after) const {
+        for (const FieldInfo& info : kFields) {
+            EXPECT_EQ(Line(info.field)->text().toStdString(), Text(info.field))
+                << info.name << " after " << after;
+        }
+    }
+    void Click(const char* name) {
+        auto* button = Find<QPushButton>(name);
+        window->tabs()->setCurrentWidget(button->parentWidget());
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    std::string Text(Field field) const { return std::string(window->record().Text(field)); }
+    void Trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
+    void Generate() { Click("cmdQuikGen"); }
+    std::string Sheet() const { return ReadAll(sheet); }
+
+    SeededDice dice{99};
+    testing::ScriptedDialogs dialogs;
+    RecordingViewer viewer;
+    ScriptedFiles files;
+    fs::path folder = testing::UniqueTempPath("window");
+    fs::path sheet = folder / "char.txt";
+    int exits = 0;
+    bool realDialogs = false;
+    std::unique_ptr<MainWindow> window;
+};
+
+using FileMenuTest = MainWindowTest;
+
+TEST_F(MainWindowTest, StartsAsDesignedWithItsTabOrder) {
+    EXPECT_EQ(window->windowTitle(), "Character Generation");
+    EXPECT_EQ(window->tabs()->count(), 3);
+    ExpectControlsMirrorTheRecord("start-up");
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the window is not resizable";
+    int readOnly = 0;
+    for (const FieldInfo& info : kFields) readOnly += Line(info.field)->isReadOnly();
+    EXPECT_EQ(readOnly, 15) << "the fourteen derived traits and the physique";
+    auto* hidden = Find<QPushButton>("cmdUserChars");
+    EXPECT_TRUE(hidden->geometry().bottom() < 0 && !hidden->isEnabled());
+
+    QStringList order;  // the controls the Tab key reaches, in the window's own order
+    for (const char* name : kTabOrder)
+        if (Find(name)->focusPolicy() & Qt::TabFocus) order << name;
+    QStringList chain;
+    QWidget* widget = Find("txtPS");
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus && !widget->objectName().isEmpty() &&
+            order.contains(widget->objectName()))
+            chain << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != Find("txtPS") && chain.size() < order.size());
+    EXPECT_EQ(chain, order);
+}
+
+TEST_F(MainWindowTest, EveryButtonRunsAndTheControlsFollow) {
+    const std::tuple<const char*, std::vector<std::string>, bool> presses[] = {
+        {"cmdGenChars", {}, false},
+        {"cmdPrimary", {}, true},
+        {"cmdUseParam", {}, true},
+        {"cmdTrandC", {}, true},
+        {"cmdSrandT", {}, true},
+        {"cmdQuikGen", {}, true},
+        {"cdmRandwL", {"7"}, true},
+        {"cmdRandbySex", {"f"}, true},
+        {"cmdrandbySandL", {"m", "12"}, true},
+        {"cmdClear", {}, false}};
+    for (const auto& [button, answers, writesSheet] : presses) {
+        fs::remove(sheet);
+        for (const std::string& answer : answers) dialogs.Queue(answer);
+        Click(button);
+        EXPECT_TRUE(dialogs.AllAnswered()) << button;
+        EXPECT_EQ(fs::exists(sheet), writesSheet) << button;
+        ExpectControlsMirrorTheRecord(button);
+    }
+    for (const char* button : {"cmdView", "cmdView1", "cmdView2"}) Click(button);
+    EXPECT_EQ(viewer.opened, (std::vector<fs::path>{sheet, sheet, sheet}));
+    viewer.works = false;
+    dialogs.log.clear();
+    Click("cmdView2");
+    ASSERT_EQ(dialogs.log.size(), 1U);
+    EXPECT_NE(dialogs.log[0].find(sheet.string()), std::string::npos) << "says which file to open";
+    window->ShowAbout();
+    QPointer<AboutBox> about = window->aboutBox();
+    for (const char* button : {"cmdExit", "cmdExit1", "cmdExit2"}) Click(button);
+    EXPECT_EQ(exits, 3);
+    EXPECT_TRUE(about.isNull() || !about->isVisible()) << "Exit also closes the about box";
+}
+
+TEST_F(MainWindowTest, TypingWritesTheRecord) {
+    QLineEdit* age = Line(txtAge);
+    age->clear();
+    QTest::keyClicks(age, " ");  // the age hook rolls at once, and the field shows it
+    EXPECT_GE(std::stoi(std::string(Text(txtAge))), 22);
+    EXPECT_EQ(age->text().toStdString(), Text(txtAge));
+    Line(cboSex)->selectAll();
+    QTest::keyClicks(Line(cboSex), "Fem");
+    EXPECT_EQ(Text(cboSex), "Fem") << "never completed to a list entry";
+    qobject_cast<QComboBox*>(window->Control(cboHeight))->setCurrentIndex(9);
+    EXPECT_EQ(Text(cboHeight), "5'10\"") << "a picked height keeps its inch mark";
+
+    window->record().Write(cboSex, "Male");
+    Line(cboWeight)->setFocus();
+    QTest::keyClick(Line(cboWeight), Qt::Key_Tab);  // leaving the caption rolls a weight
+    EXPECT_NE(Text(cboWeight), "Weight");
+}
+
+TEST_F(MainWindowTest, AClickAwayFromAnInvalidFieldRunsTheCheckInsteadOfTheButton) {
+    window->record().Write(cboRace, "Asian");
+    window->Refresh();
+    QLineEdit* age = Line(txtAge);
+    age->setFocus();
+    age->clear();
+    QTest::keyClicks(age, "0");
+    QTest::mouseClick(Find<QPushButton>("cmdClear"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs.log,
+              std::vector<std::string>{"message|Enter an integer from 1 to 100.|Invalid Age"});
+    EXPECT_EQ(Text(cboRace), "Asian") << "Clear Form did not run";
+    EXPECT_TRUE(age->hasFocus());
+    QTest::keyClicks(age, "30");
+    QTest::mouseClick(Find<QPushButton>("cmdClear"), Qt::LeftButton);
+    EXPECT_EQ(Text(cboRace), "Race") << "with a valid age the click goes through";
+}
+
+TEST_F(MainWindowTest, WhatADialogStandsOverIsAlreadyShown) {
+    std::vector<std::string> shown;
+    dialogs.whileShown = [&] {
+        shown.push_back(Line(cboSex)->text().toStdString() + "|" +
+                        Line(txtLevel)->text().toStdString());
+    };
+    window->record().Write(cboSex, "Male");
+    for (const char* answer : {"x", "f", "30", "3"}) dialogs.Queue(answer);
+    Click("cmdrandbySandL");
+    EXPECT_EQ(shown, (std::vector<std::string>{"Male|5", "Sex|5", "Sex|5", "Female|5", "Female|30",
+                                               "Female|30"}))
+        << "sex prompt, Invalid Sex, sex prompt, level prompt, Invalid Level, level prompt";
+}
+
+TEST_F(MainWindowTest, ANumberTooWideForItsBoxIsNeverShownCut) {
+    for (const auto& [field, typed] :
+         {std::pair{txtPS, "8035"}, {txtCD, "32767"}, {txtPS, "-32768"}}) {
+        QLineEdit* box = Line(field);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Tab);
+        const auto* fitting = qobject_cast<FittingLineEdit*>(box);
+        // Where QLineEdit draws its text: the style's contents less its two-pixel margins.
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        const int room =
+            box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - 4;
+        const bool whole = box->fontMetrics().horizontalAdvance(box->text()) <= room;
+        EXPECT_TRUE(whole || (fitting->isCut() && box->cursorPosition() == 0))
+            << typed << ": shown whole, or from its start with the cut marked";
+        EXPECT_EQ(box->toolTip(), typed);
+        EXPECT_EQ(box->accessibleDescription(), typed);
+    }
+}
+
+TEST_F(MainWindowTest, OneModelessAboutBoxThatEscapeAndEnterClose) {
+    window->ShowAbout();
+    AboutBox* first = window->aboutBox();
+    window->ShowAbout();
+    EXPECT_EQ(window->aboutBox(), first);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the main window stays usable";
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        window->ShowAbout();
+        QTest::keyClick(window->aboutBox(), key);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(window->aboutBox(), nullptr) << key;
+    }
+}
+
+TEST_F(FileMenuTest, BeforeAnySheetEachActionSaysSoAndChangesNothing) {
+    EXPECT_EQ(window->menuBar()->actions().at(0)->text(), "&File") << "before Help";
+    const std::pair<const char*, QKeySequence> shortcuts[] = {
+        {"mnuOpenCharacter", QKeySequence::Open},
+        {"mnuSaveCharacter", QKeySequence::Save},
+        {"mnuPrintSheet", QKeySequence::Print}};
+    for (const auto& [name, keys] : shortcuts)
+        EXPECT_EQ(window->findChild<QAction*>(name)->shortcut(), QKeySequence(keys)) << name;
+    for (const char* action : {"mnuSaveSheetAs", "mnuSaveCharacter", "mnuPrintSheet",
+                               "mnuExportPdf", "mnuSessionRoster"}) {
+        dialogs.log.clear();
+        Trigger(action);
+        ASSERT_EQ(dialogs.log.size(), 1U) << action;
+        EXPECT_NE(dialogs.log[0].find("No character"), std::string::npos) << dialogs.log[0];
+    }
+    EXPECT_TRUE(fs::is_empty(folder)) << "no file was written";
+}
+
+TEST_F(FileMenuTest, ACharacterSavedAndOpenedAgainGivesTheSameSheet) {
+    Generate();
+    const std::string saved = Sheet();
+    const std::string level = Text(txtLevel);
+    files.paths = {folder / "npc.json", folder / "copy.txt"};
+    Trigger("mnuSaveCharacter");
+    Trigger("mnuSaveSheetAs");
+    EXPECT_EQ(ReadAll(folder / "copy.txt"), saved) << "the sheet file, byte for byte";
+
+    Generate();
+    ASSERT_NE(Sheet(), saved);
+    files.paths = {folder / "npc.json"};
+    Trigger("mnuOpenCharacter");
+    EXPECT_EQ(Sheet(), saved) << "its saved sheet is the sheet file again";
+    EXPECT_EQ(Text(txtLevel), level);
+    const std::string race = Text(cboRace);  // from there a button works on it
+    Click("cmdSrandT");
+    EXPECT_EQ(Text(cboRace), race);
+    EXPECT_NE(Sheet(), saved);
+}
+
+TEST_F(FileMenuTest, AFileOfSeveralLetsTheUserPickAndABadOneChangesNothing) {
+    for (int i = 0; i < 3; ++i) Generate();
+    std::string lines;
+    for (std::size_t i = 0; i < 3; ++i)
+        lines += CharacterJsonLine(window->fileMenu()->session()[i], 1);
+    std::ofstream(folder / "party.jsonl", std::ios::binary) << lines;
+    files.paths = {folder / "party.jsonl"};
+    Trigger("mnuOpenCharacter");
+    EXPECT_EQ(files.offered.size(), 3);
+    EXPECT_EQ(Sheet(), window->fileMenu()->session()[1].sheetText);
+
+    const std::string before = Sheet();
+    std::ofstream(folder / "bad.json") << "{\"format\": 1,";
+    files.paths = {folder / "bad.json"};
+    dialogs.log.clear();
+    Trigger("mnuOpenCharacter");
+    ASSERT_EQ(dialogs.log.size(), 1U);
+    EXPECT_NE(dialogs.log[0].find("bad.json: line 1: not JSON"), std::string::npos)
+        << dialogs.log[0];
+    EXPECT_EQ(Sheet(), before);
+}
+
+TEST_F(FileMenuTest, PrintPdfAndTheSessionRoster) {
+    for (int i = 0; i < 5; ++i) Generate();
+    files.paths = {folder / "sheet.pdf", folder / "roster.pdf", folder / "roster.md"};
+    Trigger("mnuExportPdf");
+    Trigger("mnuPrintSheet");
+    Trigger("mnuSessionRoster");
+    Trigger("mnuSessionRoster");
+    for (const fs::path& pdf : {folder / "sheet.pdf", files.printed}) {
+        EXPECT_EQ(PdfPages(pdf), 1) << pdf;
+        const std::string text = Squeezed(Poppler("pdftotext -layout", pdf, "-"));
+        for (const std::string& line : ReadableSheetLines(Sheet())) {
+            const std::string words = Squeezed(line.substr(0, line.find_last_not_of(' ') + 1));
+            if (words.find_first_not_of("_- ") != std::string::npos) {
+                EXPECT_NE(text.find(words), std::string::npos) << words;
+            }
+        }
+    }
+    EXPECT_EQ(PdfPages(folder / "roster.pdf"), 1) << "five NPCs, at least four to a page";
+    const std::string markdown = ReadAll(folder / "roster.md");
+    EXPECT_NE(markdown.find("## 5. "), std::string::npos);
+    EXPECT_EQ(markdown.find("## 6. "), std::string::npos);
+}
+
+// With the real modal message box, dismissed with Enter as a user does.
+class FocusChecksTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        realDialogs = true;
+        MainWindowTest::SetUp();
+    }
+    // Presses Enter on every message box that opens, and keeps what each said.
+    void AnswerMessagesWithEnter() {
+        auto* timer = new QTimer(window.get());
+        QObject::connect(timer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said.push_back(box->text().toStdString());
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        timer->start(10);
+    }
+    std::vector<std::string> said;
+};
+
+TEST_F(FocusChecksTest, ARefusedAgeOrLevelIsEmptiedAndCheckedAgainEachTimeItLosesTheFocus) {
+    AnswerMessagesWithEnter();
+    QTabBar* tabBar = window->tabs()->tabBar();
+    for (const auto& [field, typed, message] :
+         {std::tuple{txtAge, "022", "Enter an integer from 1 to 100."},
+          std::tuple{txtLevel, "5 ", "Enter an integer from 1 to 20."}}) {
+        said.clear();
+        QLineEdit* line = Line(field);
+        line->setFocus();
+        line->selectAll();
+        QTest::keyClicks(line, typed);
+        QTest::keyClick(line, Qt::Key_Tab);
+        QTest::qWait(100);
+        EXPECT_EQ(said, std::vector<std::string>{message});
+        EXPECT_EQ(line->text(), "");
+        EXPECT_EQ(Text(field), "");
+        EXPECT_TRUE(line->hasFocus()) << typed;
+        QTest::mouseClick(tabBar, Qt::LeftButton, {}, tabBar->tabRect(1).center());
+        QTest::qWait(100);
+        EXPECT_EQ(said.size(), 2U) << "the emptied field is refused again";
+        EXPECT_EQ(window->tabs()->currentIndex(), 0);
+        EXPECT_TRUE(line->hasFocus()) << typed;
+        QTest::keyClicks(line, "7");  // a refused field keeps the focus until it is valid
+    }
+}
+
+TEST(WindowProgramTest, WithoutADisplayItSaysSoInsteadOfAborting) {
+    const auto run = [](std::vector<std::string> tail) {
+        std::vector<std::string> args = {"/usr/bin/env",    "-u", "DISPLAY",        "-u",
+                                         "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM"};
+        args.insert(args.end(), tail.begin(), tail.end());
+        return testing::ChildProcess::Run(args, testing::UniqueTempPath("window-program"));
+    };
+    const testing::ChildProcess::Exit version = run({DOSSIER_GUI_PATH, "--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, "dossier 4.1\n");
+    EXPECT_NE(run({DOSSIER_GUI_PATH, "--help"}).out.find("dossier-cli"), std::string::npos);
+    for (const auto& tail : {std::vector<std::string>{DOSSIER_GUI_PATH},
+                             std::vector<std::string>{"DISPLAY=:9999", DOSSIER_GUI_PATH}}) {
+        const testing::ChildProcess::Exit exit = run(tail);
+        EXPECT_EQ(exit.code, 1) << tail[0] << " signal " << exit.signal;
+        EXPECT_EQ(std::count(exit.err.begin(), exit.err.end(), '\n'), 1) << exit.err;
+        EXPECT_NE(exit.err.find("dossier-cli"), std::string::npos) << exit.err;
+    }
+}
+
+}  // namespace
+}  // namespace dossier
