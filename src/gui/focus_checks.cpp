@@ -62,20 +62,25 @@ bool FocusChecks::eventFilter(QObject* watched, QEvent* event) {
                  reason == Qt::OtherFocusReason)) {
                 // Qt moves the focus before the click reaches its widget: a click that took
                 // the focus from a refused field does nothing else.
-                if (!CheckLeaving(*field) && reason == Qt::MouseFocusReason) swallowClick_ = true;
+                if (!CheckLeaving(*field) && reason == Qt::MouseFocusReason) swallowPress_ = true;
             }
             break;
         }
         case QEvent::MouseButtonRelease:
-            if (swallowClick_ && InWindow(widget)) {
-                swallowClick_ = false;
+            if (swallowRelease_ && InWindow(widget)) {
+                swallowRelease_ = false;
                 return true;
             }
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             if (!InWindow(widget)) break;
-            if (swallowClick_) return true;
+            swallowRelease_ = false;
+            if (swallowPress_) {
+                swallowPress_ = false;
+                swallowRelease_ = true;
+                return true;
+            }
             // A tab takes no focus of its own, so a click on one checks the field that keeps
             // the focus instead; a refused field stays on its page.
             if (qobject_cast<QTabBar*>(widget) == nullptr || checking_) break;

@@ -33,7 +33,10 @@ class FocusChecks final : public QObject {
     const std::array<QWidget*, kFieldCount>& controls_;
     bool checking_ = false;
     bool returningFocus_ = false;
-    bool swallowClick_ = false;
+    // The press of the click that took the focus from a refused field, still to come, and its
+    // release. A message box may take that release, so the next press forgets it.
+    bool swallowPress_ = false;
+    bool swallowRelease_ = false;
 };
 
 }  // namespace dossier

@@ -417,6 +417,22 @@ TEST_F(FocusChecksTest, ARefusedAgeOrLevelIsEmptiedAndCheckedAgainEachTimeItLose
     }
 }
 
+TEST_F(FocusChecksTest, TheClickAfterOneThatARefusedFieldStoppedIsTheUsersOwn) {
+    AnswerMessagesWithEnter();
+    QLineEdit* age = Line(txtAge);
+    age->setFocus();
+    age->selectAll();
+    QTest::keyClicks(age, "0");
+    // The user lets go of the button while the message stands, so the release goes to the box.
+    QTest::mousePress(Find<QPushButton>("cmdGenChars"), Qt::LeftButton);
+    QTest::qWait(100);
+    EXPECT_EQ(said, std::vector<std::string>{"Enter an integer from 1 to 100."});
+    QTest::keyClicks(age, "22");
+    QTabBar* tabBar = window->tabs()->tabBar();
+    QTest::mouseClick(tabBar, Qt::LeftButton, {}, tabBar->tabRect(1).center());
+    EXPECT_EQ(window->tabs()->currentIndex(), 1) << "one click opens the Traits tab";
+}
+
 TEST(WindowProgramTest, WithoutADisplayItSaysSoInsteadOfAborting) {
     const auto run = [](std::vector<std::string> tail) {
         std::vector<std::string> args = {"/usr/bin/env",    "-u", "DISPLAY",        "-u",
