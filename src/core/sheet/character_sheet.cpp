@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "core/record/numbers.h"
-#include "core/record/whole_number_text.h"
 #include "core/rules/glasses_coordination_loss.h"
 #include "core/rules/physique.h"
+#include "core/sheet/sheet_lines.h"
 
 namespace dossier {
 
@@ -16,80 +16,6 @@ namespace {
 constexpr char kBlanks26[] = "                          ";
 constexpr char kHyphens26[] = "--------------------------";
 constexpr char kHyphens33[] = "---------------------------------";
-
-// Lays out records of quoted fields; nothing inside a field is escaped. The fixed words are
-// copied with their sizes known at compile time, since a sheet is a hundred small pieces.
-// Everything is inlined and only the rare growth is a call that does not see the writer,
-// so the cursor stays in a register instead of being stored and reloaded around each write.
-// The text keeps the last sheet's space: it grows only when this sheet is the longer, as
-// zeroing space that is about to be overwritten costs as much as writing it.
-class LineWriter {
-  public:
-    explicit LineWriter(std::string& out) : out_(out), at_(out.data()) {}
-    // Cuts the text to what was written.
-    void Finish() { out_.resize(static_cast<std::size_t>(at_ - out_.data())); }
-
-    // Each field and text makes room for itself and the fixed words and number that can
-    // follow it on its line.
-    template <std::size_t N>
-    [[gnu::always_inline]] LineWriter& Field(const char (&words)[N]) {
-        Room(N);
-        *at_++ = '"';
-        return Add(words);
-    }
-    [[gnu::always_inline]] LineWriter& Field(std::string_view part) {
-        Room(part.size() + 1);
-        *at_++ = '"';
-        std::memcpy(at_, part.data(), part.size());
-        at_ += part.size();
-        return *this;
-    }
-    template <std::size_t N>
-    [[gnu::always_inline]] LineWriter& Add(const char (&words)[N]) {
-        std::memcpy(at_, words, N - 1);
-        at_ += N - 1;
-        return *this;
-    }
-    // A field's text as typed, except that control characters, which would break the
-    // sheet's lines or end it early for some readers, print as "?".
-    [[gnu::always_inline]] LineWriter& Text(std::string_view text) {
-        Room(text.size());
-        for (char c : text) {
-            const auto byte = static_cast<unsigned char>(c);
-            *at_++ = byte < 0x20 || byte == 0x7F ? '?' : c;
-        }
-        return *this;
-    }
-    [[gnu::always_inline]] LineWriter& Add(long long value) {
-        at_ = WriteWhole(at_, value);
-        return *this;
-    }
-    // Closes this field and opens the next on the line.
-    [[gnu::always_inline]] LineWriter& Next() { return Add("\",\""); }
-    [[gnu::always_inline]] void End() { Add("\"\r\n"); }
-    [[gnu::always_inline]] void Blank() {
-        Room(0);
-        Add("\r\n");
-    }
-
-  private:
-    // The most fixed bytes a line has after any of its fields or texts, and a number.
-    static constexpr std::size_t kLineRest = 64 + kMostWholeBytes;
-    static constexpr std::size_t kGrowth = 256;
-
-    [[gnu::always_inline]] void Room(std::size_t bytes) {
-        const auto used = static_cast<std::size_t>(at_ - out_.data());
-        if (out_.size() - used < bytes + kLineRest) at_ = Grow(out_, used, bytes + kLineRest);
-    }
-    // Returns where writing goes on.
-    [[gnu::noinline]] static char* Grow(std::string& out, std::size_t used, std::size_t bytes) {
-        out.resize(used + bytes + kGrowth);
-        return out.data() + used;
-    }
-
-    std::string& out_;
-    char* at_;
-};
 
 }  // namespace
 
@@ -115,80 +41,68 @@ CharacterSheet ComposeCharacterSheet(CharacterRecord& record) {
 }
 
 void LayOutSheet(const FieldTexts& texts, CharacterSheet& sheet) {
-    const auto text = [&texts](Field field) { return texts[Index(field)]; };
-    const std::string_view physique = text(Field::cboPhysique);
+    const auto typed = [&texts](Field field) { return Typed{texts[Index(field)]}; };
+    const std::string_view physique = texts[Index(Field::cboPhysique)];
     const DerivedTraitValues& d = sheet.derived;
 
-    LineWriter line(sheet.text);
-    line.Field(kBlanks26).Add("     Sex        ").Text(text(Field::cboSex)).End();
-    line.Field("Name  ____________________")
-        .Add("     Age        ")
-        .Text(text(Field::txtAge))
-        .End();
-    line.Field("Alias ____________________")
-        .Add("     Level      ")
-        .Text(text(Field::txtLevel))
-        .End();
-    line.Field(kBlanks26).Add("     Handedness ").Text(text(Field::cboHandedness)).End();
-    line.Field(kBlanks26).Add("     Hair Color ").Text(text(Field::cboHair)).End();
-    line.Field(kBlanks26).Add("     Height     ").Text(text(Field::cboHeight)).End();
-    line.Field(kBlanks26).Add("     Weight     ").Text(text(Field::cboWeight)).Add(" lbs.").End();
-    line.Field(kBlanks26).Add("     Race       ").Text(text(Field::cboRace)).End();
-    line.Field(kHyphens26).Add("     Military Service: ").Next();
-    line.Text(text(Field::cboMilitary)).Add(", ").Text(text(Field::cboBranch)).End();
-    line.Field("PRIMARY TRAITS            ")
-        .Add("     Glasses:   ")
-        .Text(text(Field::cboGlasses))
-        .End();
-    line.Field(kHyphens26).Add("     Loss of Coordination: ").Text(text(Field::cboLoss)).End();
-    line.Field("Physical Strength         ").Text(text(Field::txtPS)).End();
-    line.Field("Charm                     ").Text(text(Field::txtCH)).End();
-    line.Field("Willpower                 ").Text(text(Field::txtWP)).End();
-    line.Field("Courage                   ").Text(text(Field::txtCO)).End();
-    line.Field("Knowledge                 ").Text(text(Field::txtK)).End();
-    line.Field("Coordination              ").Text(text(Field::txtCD)).End();
-    line.Field(kHyphens26).End();
-    line.Field("SECONDARY TRAITS").End();
-    line.Field(kHyphens26).End();
-    line.Field("Offense                   ").Add(d.OF).End();
-    line.Field("Deception                 ").Add(d.DP).End();
-    line.Field(physique == "Ectomorphic" ? "Evasion           (+60)   "
-                                         : "Evasion                   ")
-        .Add(d.EV)
-        .End();
-    line.Field("Deactivation              ").Add(d.DA).End();
-    line.Field("Observation               ").Add(d.OB).End();
-    line.Field("Shock Resistance          ").Add(d.SR).End();
-    line.Field("Gambling Value            ").Add(d.GV).End();
-    line.Field(physique == "Endomorphic" ? "Movement Value    (-60)   "
-                                         : "Movement Value            ")
-        .Add(d.MV)
-        .End();
-    line.Field("Life Level                ").Add(d.LL).End();
+    SheetLines lines(sheet.text);
+    lines.Line(kBlanks26, "     Sex        ", typed(Field::cboSex));
+    lines.Line("Name  ____________________", "     Age        ", typed(Field::txtAge));
+    lines.Line("Alias ____________________", "     Level      ", typed(Field::txtLevel));
+    lines.Line(kBlanks26, "     Handedness ", typed(Field::cboHandedness));
+    lines.Line(kBlanks26, "     Hair Color ", typed(Field::cboHair));
+    lines.Line(kBlanks26, "     Height     ", typed(Field::cboHeight));
+    lines.Line(kBlanks26, "     Weight     ", typed(Field::cboWeight), " lbs.");
+    lines.Line(kBlanks26, "     Race       ", typed(Field::cboRace));
+    lines.Line(kHyphens26, "     Military Service: ", kNextField, typed(Field::cboMilitary), ", ",
+               typed(Field::cboBranch));
+    lines.Line("PRIMARY TRAITS            ", "     Glasses:   ", typed(Field::cboGlasses));
+    lines.Line(kHyphens26, "     Loss of Coordination: ", typed(Field::cboLoss));
+    lines.Line("Physical Strength         ", typed(Field::txtPS));
+    lines.Line("Charm                     ", typed(Field::txtCH));
+    lines.Line("Willpower                 ", typed(Field::txtWP));
+    lines.Line("Courage                   ", typed(Field::txtCO));
+    lines.Line("Knowledge                 ", typed(Field::txtK));
+    lines.Line("Coordination              ", typed(Field::txtCD));
+    lines.Line(kHyphens26);
+    lines.Line("SECONDARY TRAITS");
+    lines.Line(kHyphens26);
+    lines.Line("Offense                   ", d.OF);
+    lines.Line("Deception                 ", d.DP);
+    lines.Line(
+        physique == "Ectomorphic" ? "Evasion           (+60)   " : "Evasion                   ",
+        d.EV);
+    lines.Line("Deactivation              ", d.DA);
+    lines.Line("Observation               ", d.OB);
+    lines.Line("Shock Resistance          ", d.SR);
+    lines.Line("Gambling Value            ", d.GV);
+    lines.Line(
+        physique == "Endomorphic" ? "Movement Value    (-60)   " : "Movement Value            ",
+        d.MV);
+    lines.Line("Life Level                ", d.LL);
     // The sheet's Balance is the window's Wellness and the other way round.
-    line.Field("Balance                   ").Add(d.Well).End();
-    line.Field("Wellness                  ").Add(d.BA).End();
-    line.Field(kHyphens26).End();
-    line.Field("TERTIARY TRAITS           ").End();
-    line.Field(kHyphens26).End();
-    line.Field("Perception                ").Add(d.PR).End();
-    line.Field(physique == "Mesomorphic" ? "Hand to Hand Combat (+60) "
-                                         : "Hand to Hand Combat Value ")
-        .Add(d.HTH)
-        .End();
-    line.Field("Surprise Value            ").Add(d.SV).End();
-    line.Blank();
-    line.Blank();
-    line.Field("LANGUAGES   ").End();
-    for (int score : sheet.languages) line.Field("__________________________").Add(score).End();
-    line.Blank();
-    line.Field("EDUCATION LEVEL").End();
-    line.Field(sheet.education).End();
-    line.Blank();
-    line.Field("SUPERIOR AREAS OF KNOWLEDGE").End();
-    line.Field(kHyphens33).End();
-    for (const KnowledgeArea& area : sheet.areas) line.Field(area.name).Add(area.score).End();
-    line.Finish();
+    lines.Line("Balance                   ", d.Well);
+    lines.Line("Wellness                  ", d.BA);
+    lines.Line(kHyphens26);
+    lines.Line("TERTIARY TRAITS           ");
+    lines.Line(kHyphens26);
+    lines.Line("Perception                ", d.PR);
+    lines.Line(
+        physique == "Mesomorphic" ? "Hand to Hand Combat (+60) " : "Hand to Hand Combat Value ",
+        d.HTH);
+    lines.Line("Surprise Value            ", d.SV);
+    lines.Blank();
+    lines.Blank();
+    lines.Line("LANGUAGES   ");
+    for (const int score : sheet.languages) lines.Line("__________________________", score);
+    lines.Blank();
+    lines.Line("EDUCATION LEVEL");
+    lines.Line(sheet.education);
+    lines.Blank();
+    lines.Line("SUPERIOR AREAS OF KNOWLEDGE");
+    lines.Line(kHyphens33);
+    for (const KnowledgeArea& area : sheet.areas) lines.Line(area.name, area.score);
+    lines.Finish();
 }
 
 }  // namespace dossier
