@@ -3,8 +3,10 @@ SHELL := /bin/bash
 PRESET ?= default
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 30
+# ON in CI: any compiler warning fails the build.
+WERROR ?= OFF
 
-.PHONY: all bootstrap configure build test test-sanitized test-windows fuzz fuzz-smoke run bench package screenshots clean
+.PHONY: all bootstrap configure build test test-sanitized test-windows fuzz fuzz-smoke run bench package screenshots check check-layers check-format clean
 
 all: build
 
@@ -12,7 +14,7 @@ bootstrap:
 	@bash tools/bootstrap.sh
 
 configure: bootstrap
-	@cmake --preset $(PRESET) >/dev/null
+	@cmake --preset $(PRESET) -DDOSSIER_WARNINGS_AS_ERRORS=$(WERROR) >/dev/null
 
 build: configure
 	@cmake --build --preset $(PRESET) -j $(JOBS)
@@ -29,7 +31,7 @@ test-sanitized:
 # a Wine prefix of the build's own (build-windows/wine-prefix) with code page 1252.
 test-windows:
 	@bash tools/bootstrap.sh windows
-	@cmake --preset windows >/dev/null
+	@cmake --preset windows -DDOSSIER_WARNINGS_AS_ERRORS=$(WERROR) >/dev/null
 	@cmake --build --preset windows -j $(JOBS)
 	@# The prefix is made once, before tests that run side by side would each start making it.
 	@test -d build-windows/wine-prefix || { WINEPREFIX=$(CURDIR)/build-windows/wine-prefix \
@@ -59,6 +61,16 @@ package: build
 
 screenshots: build
 	@bash tools/screenshots.sh
+
+# Each folder of src/ uses only those below it, and Qt only where it may; the C++ files the
+# last commit changed are as clang-format lays them out (FORMAT_BASE=<commit> for more).
+check: check-layers check-format
+
+check-layers:
+	@bash tools/check_layers.sh
+
+check-format: bootstrap
+	@bash tools/check_format.sh
 
 clean:
 	rm -rf build build-*

@@ -7,7 +7,7 @@ set -euo pipefail
 # file: CPack's shlibdeps reads the binaries' dependencies with it (make package).
 packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libcli11-dev nlohmann-json3-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-          clang libclang-rt-14-dev dpkg-dev file poppler-utils)
+          clang clang-format libclang-rt-14-dev dpkg-dev file poppler-utils)
 if [ "${1:-}" = windows ]; then
     # GoogleTest comes as source, built with the cross compiler.
     packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest libcli11-dev nlohmann-json3-dev)

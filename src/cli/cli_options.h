@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <optional>
-#include <ranges>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,8 +13,8 @@
 namespace dossier::cli {
 
 // The modes dossier-cli offers, in the order its help lists them.
-inline auto CliModes() {
-    return kModes | std::views::filter([](const ModeInfo& mode) { return !mode.cliWord.empty(); });
+inline std::span<const ModeInfo> CliModes() {
+    return std::span(kModes).first(kCliModeCount);
 }
 
 // The command-line flag that presets the field, such as --ps for txtPS.

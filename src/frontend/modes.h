@@ -28,7 +28,8 @@ struct ModeInfo {
     bool asksLevel;
 };
 
-// The CLI's modes first, in the order its help lists them.
+// The CLI's modes lead the table, in the order its help lists them.
+inline constexpr std::size_t kCliModeCount = 7;
 inline constexpr std::array<ModeInfo, 11> kModes = {{
     {Mode::QuickRandom, "Completely Random Generation", "quick", false, false},
     {Mode::ByLevel, "Random Generation  By Level", "level", false, true},
@@ -43,6 +44,13 @@ inline constexpr std::array<ModeInfo, 11> kModes = {{
     {Mode::ClearForm, "Clear Form", "", false, false},
     {Mode::Exit, "Exit", "", false, false},
 }};
+
+constexpr bool CliModesLead() {
+    for (std::size_t i = 0; i < kModes.size(); ++i)
+        if (kModes[i].cliWord.empty() != (i >= kCliModeCount)) return false;
+    return true;
+}
+static_assert(CliModesLead(), "the modes with a CLI word come first");
 
 constexpr const ModeInfo& InfoOf(Mode mode) {
     for (const ModeInfo& info : kModes)

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "../../resources/dossier.xpm"
+#include "resources/dossier.xpm"
 
 namespace dossier {
 

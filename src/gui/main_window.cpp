@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "../../resources/dossier.xpm"
 #include "core/rules/age_handedness.h"
 #include "gui/about_box.h"
 #include "gui/focus_checks.h"
 #include "gui/window_layout.h"
 #include "platform/utf8_text.h"
+#include "resources/dossier.xpm"
 
 namespace dossier {
 
