@@ -3,6 +3,7 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -18,7 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ChildProcess;
+using testing::Occurrences;
 using testing::PdfPages;
+using testing::PdfPageText;
 using testing::ReadAll;
 
 int HiddenFiles(const fs::path& folder) {
@@ -57,11 +60,14 @@ TEST_F(CliProcessTest, ThePathNamedKeepsBeingWhatItIs) {
     EXPECT_TRUE(fs::is_symlink(folder / "char.txt"));
     EXPECT_TRUE(ReadAll(folder / "notes" / "npc.txt").starts_with("\"")) << "the link's target";
 
-    const fs::path secret = folder / "secret.txt";
-    std::ofstream(secret) << "old";
-    fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
-    ASSERT_EQ(Run({"--output", secret.string()}).code, 0);
-    EXPECT_EQ(fs::status(secret).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    // A replaced sheet keeps its permissions: a private one stays private, a shared one shared.
+    for (const fs::perms mode : {fs::perms(0600), fs::perms(0644)}) {
+        const fs::path kept = folder / "kept.txt";
+        std::ofstream(kept) << "old";
+        fs::permissions(kept, mode);
+        ASSERT_EQ(Run({"--output", kept.string()}).code, 0);
+        EXPECT_EQ(fs::status(kept).permissions(), mode);
+    }
 
     const fs::path pipe = folder / "pipe";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
@@ -165,6 +171,17 @@ TEST_F(CliProcessTest, SaysOnceWhichPresetsTheModeRollsAfresh) {
         const ChildProcess::Exit exit = Run(withOutput);
         EXPECT_EQ(exit.code, 0) << exit.err;
         EXPECT_EQ(exit.err, report);
+        // Every mode the advice names keeps the presets when run as advised.
+        for (std::size_t at = report.find("--mode "); at != std::string::npos;
+             at = report.find("--mode ", at + 1)) {
+            const std::string word =
+                report.substr(at + 7, report.find_first_of(" ,", at + 7) - at - 7);
+            std::vector<std::string> advised = withOutput;
+            const auto given = std::find(advised.begin(), advised.end(), "--mode");
+            if (given != advised.end()) *(given + 1) = word;
+            if (given == advised.end()) advised.insert(advised.end(), {"--mode", word});
+            EXPECT_EQ(Run(advised).err, "") << word;
+        }
     }
 }
 
@@ -207,21 +224,21 @@ TEST_F(CliProcessTest, APartySavedAsJsonComesBackAsTheSameSheetsAndAsDocuments) 
         << "the same 50 sheets, byte for byte, no die rolled";
     const ChildProcess::Exit again = Run({"--load", party, "--output", "-", "--format", "json"});
     EXPECT_EQ(again.out, ReadAll(party));
-    EXPECT_EQ(again.out.find(" \""), std::string::npos) << "area names without their padding";
 
-    const std::tuple<const char*, std::string, int> documents[] = {
-        {"roster-pdf", "roster.pdf", 13}, {"pdf", "sheets.pdf", 50}, {"roster", "roster.md", 0}};
-    for (const auto& [format, name, pages] : documents) {
+    // Each format its own document: the roster's NPCs seven to a page, the sheets one a page.
+    const std::tuple<const char*, const char*, int, const char*> documents[] = {
+        {"roster-pdf", "roster.pdf", 8, "\n50. "},
+        {"pdf", "sheets.pdf", 50, "PRIMARY TRAITS"},
+        {"roster", "roster.md", 0, "## 50. "}};
+    for (const auto& [format, name, pages, onLastPage] : documents) {
+        const fs::path file = folder / name;
         const ChildProcess::Exit exit =
-            Run({"--load", party, "--format", format, "--output", (folder / name).string()});
+            Run({"--load", party, "--format", format, "--output", file.string()});
         EXPECT_EQ(exit.code, 0) << exit.err;
         EXPECT_EQ(exit.err, "") << "Qt's start-up notes stay off the command line";
-        const int counted = PdfPages(folder / name);
-        if (pages == 0) {
-            EXPECT_NE(ReadAll(folder / name).find("## 50. "), std::string::npos);
-        } else {
-            EXPECT_TRUE(counted > 0 && counted <= pages) << format << ": " << counted;
-        }
+        EXPECT_EQ(PdfPages(file), pages) << format;
+        const std::string last = pages == 0 ? ReadAll(file) : "\n" + PdfPageText(file, pages);
+        EXPECT_NE(last.find(onLastPage), std::string::npos) << format;
     }
     // With a mode, each saved character is typed in and the mode runs on it.
     const ChildProcess::Exit rerolled =
@@ -229,6 +246,11 @@ TEST_F(CliProcessTest, APartySavedAsJsonComesBackAsTheSameSheetsAndAsDocuments) 
     EXPECT_EQ(rerolled.code, 0);
     EXPECT_NE(rerolled.out, sheets.out);
     EXPECT_EQ(rerolled.out.substr(0, 200), sheets.out.substr(0, 200)) << "the same characteristics";
+    // Presets given with it are typed in over the saved fields.
+    const ChildProcess::Exit retyped = Run({"--load", party, "--mode", "my-characteristics",
+                                            "--race", "Black", "--age", "77", "--output", "-"});
+    EXPECT_EQ(Occurrences(retyped.out, "Race       Black\""), 50);
+    EXPECT_EQ(Occurrences(retyped.out, "Age        77\""), 50);
 }
 
 TEST_F(CliProcessTest, HostilePresetsEndInAnExitCodeNeverASignal) {

@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "cli/batch.h"
-#include "cli/cli_options.h"
 #include "support/test_support.h"
 
 namespace dossier {

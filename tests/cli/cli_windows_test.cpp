@@ -10,14 +10,12 @@
 #include "platform/utf8_text.h"
 #include "platform/wide_text.h"
 #include "support/test_support.h"
-#include "support/wine_paths.h"
 
 namespace dossier {
 namespace {
 
 namespace fs = std::filesystem;
 
-using testing::BuildPath;
 using testing::ReadAll;
 
 struct Exit {
@@ -34,7 +32,7 @@ Exit RunCli(const std::vector<std::string>& args) {
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     };
     HANDLE outFile = create(out), errFile = create(err);
-    std::wstring line = L"\"" + BuildPath(DOSSIER_CLI_PATH).wstring() + L"\"";
+    std::wstring line = L"\"" + WideFromUtf8(DOSSIER_CLI_PATH) + L"\"";
     // No argument holds a quote or ends in a backslash, so plain quotes keep each whole.
     for (const std::string& arg : args) line += L" \"" + WideFromUtf8(arg) + L"\"";
     STARTUPINFOW startup{};

@@ -17,8 +17,8 @@ using CharacterRecordTest = testing::RecordFixture;
 using NumbersTest = testing::RecordFixture;
 
 TEST_F(CharacterRecordTest, TextsOfEveryLengthAndWrittenNumbersReadBack) {
-    // Either side of the space a text keeps inline, and far beyond it.
-    for (std::size_t size : {0, 1, 15, 16, 300}) {
+    // Every size either side of where the copy changes its moves, and far beyond the inline space.
+    for (std::size_t size : {0, 1, 2, 3, 4, 7, 8, 15, 16, 31, 32, 33, 300}) {
         std::string text;
         for (std::size_t i = 0; i < size; ++i) text += static_cast<char>('a' + i % 26);
         Set(cboRace, text);
@@ -46,17 +46,12 @@ TEST_F(NumbersTest, HalvesRoundToTheEvenNeighbour) {
 }
 
 TEST(WholeNumberTextTest, PlainDecimalOnEitherSideOfEachLength) {
-    const std::pair<long long, const char*> rows[] = {{0, "0"},
-                                                      {9, "9"},
-                                                      {10, "10"},
-                                                      {99, "99"},
-                                                      {100, "100"},
-                                                      {999, "999"},
-                                                      {1000, "1000"},
-                                                      {-1, "-1"},
-                                                      {-32768, "-32768"},
-                                                      {LLONG_MIN, "-9223372036854775808"},
-                                                      {LLONG_MAX, "9223372036854775807"}};
+    // clang-format off
+    const std::pair<long long, const char*> rows[] = {
+        {0, "0"}, {9, "9"}, {10, "10"}, {99, "99"}, {100, "100"}, {999, "999"}, {1000, "1000"},
+        {-1, "-1"}, {-32768, "-32768"}, {LLONG_MIN, "-9223372036854775808"},
+        {LLONG_MAX, "9223372036854775807"}};
+    // clang-format on
     for (const auto& [value, text] : rows) {
         std::array<char, kMostWholeBytes> room{};
         const char* end = WriteWhole(room.data(), value);

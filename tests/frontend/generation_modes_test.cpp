@@ -3,9 +3,6 @@
 #include <set>
 
 #include "core/dice/random_dice.h"
-#include "core/record/numbers.h"
-#include "core/rules/age_handedness.h"
-#include "frontend/field_checks.h"
 #include "frontend/generation_modes.h"
 #include "platform/replacing_file.h"
 #include "support/frontend_fakes.h"
@@ -16,7 +13,6 @@ namespace {
 
 using enum Field;
 
-using testing::RecordingSink;
 using testing::ScriptedDialogs;
 
 const std::string kSexPrompt = "prompt|Please Enter the Sex: |Sex";
@@ -37,7 +33,7 @@ class GenerationModesTest : public ::testing::Test {
 
     SeededDice dice{2024};
     CharacterRecord record = StartupRecord(dice);
-    RecordingSink sink;
+    testing::RecordingSink sink;
     ScriptedDialogs dialogs;
 };
 
@@ -73,7 +69,7 @@ TEST_F(GenerationModesTest, SexAndLevelRepeatsOnlyTheLevelPromptAndReleasesTheSe
               (std::vector<std::string>{kSexPrompt, levelPrompt, kInvalidLevel, levelPrompt}));
     EXPECT_EQ(record.Text(cboSex), "Female");
     EXPECT_EQ(record.working.sexFixed, 0);
-    EXPECT_EQ(sink.sheets.size(), 1U);
+    EXPECT_EQ(sink.saved.size(), 1U);
 }
 
 TEST_F(GenerationModesTest, TheFixedSexLastsUntilSexAndLevelCompletes) {
@@ -107,14 +103,14 @@ TEST_F(GenerationModesTest, CancelEndsTheModeWithoutGenerating) {
     EXPECT_EQ(Press(Mode::ByLevel, {"x", std::nullopt}), Outcome::Cancelled);
     EXPECT_EQ(record.Text(txtLevel), "x");
     EXPECT_EQ(record.Text(txtAge), "22") << "nothing was generated";
-    EXPECT_TRUE(sink.sheets.empty());
+    EXPECT_TRUE(sink.saved.empty());
 }
 
 TEST_F(GenerationModesTest, QuickGenerationRerollsTheGlassesAfterTheSheet) {
     int differ = 0;
     for (int i = 0; i < 60; ++i) {
         Press(Mode::QuickRandom);
-        differ += sink.glassesAtSheet.back() != record.Text(cboGlasses);
+        differ += sink.saved.back().moment.glasses != record.Text(cboGlasses);
     }
     EXPECT_GT(differ, 0);
 }
@@ -145,7 +141,7 @@ TEST_F(GenerationModesTest, ValuesThatAreNotNumbersStopWithAMessageAndNoSheet) {
         record.Write(field, text);
         EXPECT_EQ(Press(press), Outcome::Failed) << FieldName(field);
         EXPECT_EQ(dialogs.log, std::vector<std::string>{message});
-        EXPECT_TRUE(sink.sheets.empty());
+        EXPECT_TRUE(sink.saved.empty());
         record.Write(txtLevel, "5");
     }
 }

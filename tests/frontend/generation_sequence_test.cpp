@@ -12,14 +12,10 @@ namespace {
 
 using enum Field;
 
-using testing::RecordingSink;
 using Expected = std::pair<Field, const char*>;
 
 class GenerationSequenceTest : public testing::RecordFixture {
   protected:
-    void Roll(std::span<const ScriptedRoll> rolls) {
-        for (const ScriptedRoll& roll : rolls) dice.Add(roll.sides, roll.result);
-    }
     void ExpectFields(std::span<const Expected> expected) {
         for (const auto& [field, text] : expected) EXPECT_EQ(Text(field), text) << FieldName(field);
     }
@@ -42,7 +38,7 @@ class GenerationSequenceTest : public testing::RecordFixture {
         for (int slot = 1; slot <= areas; ++slot) dice.Add({{40, slot}, {100, 50}});
     }
 
-    RecordingSink sink;
+    testing::RecordingSink sink;
     GenerationSequence sequence{record, sink};
 };
 
@@ -51,9 +47,16 @@ TEST_F(GenerationSequenceTest, RollingAllCharacteristicsResetsThemAndRollsInOrde
     Set(txtPS, "61");
     // The age hook when " " is written, hair Blonde, sex Female, handedness Left, race White (the
     // hair stays), height 5'5, weight 135, the term die for age 22, no service, glasses.
-    const ScriptedRoll rolls[] = {{30, 10}, {100, 80}, {100, 51}, {100, 90},  {100, 60},
-                                  {10, 4},  {100, 50}, {7, 2},    {100, 100}, {10, 1}};
-    Roll(rolls);
+    dice.Add({{30, 10},
+              {100, 80},
+              {100, 51},
+              {100, 90},
+              {100, 60},
+              {10, 4},
+              {100, 50},
+              {7, 2},
+              {100, 100},
+              {10, 1}});
     sequence.RollAllCharacteristics();
     const Expected expected[] = {{cboHair, "Blonde"},
                                  {cboSex, "Female"},
@@ -65,15 +68,14 @@ TEST_F(GenerationSequenceTest, RollingAllCharacteristicsResetsThemAndRollsInOrde
                                  {cboMilitary, "No Military Service"},
                                  {cboGlasses, "Glasses - no CLs"}};
     ExpectFields(expected);
-    EXPECT_TRUE(sink.sheets.empty());
+    EXPECT_TRUE(sink.saved.empty());
 }
 
 TEST_F(GenerationSequenceTest, RollingUnsetCharacteristicsTakesWeightBeforeHeight) {
     Set(cboHandedness, "Left");
     Set(cboRace, "Asian");
     // Hair, sex, weight, height, glasses.
-    const ScriptedRoll rolls[] = {{100, 80}, {100, 10}, {100, 50}, {10, 8}, {10, 10}};
-    Roll(rolls);
+    dice.Add({{100, 80}, {100, 10}, {100, 50}, {10, 8}, {10, 10}});
     sequence.RollUnsetCharacteristics();
     const Expected expected[] = {{cboWeight, "160"},
                                  {cboHeight, "6'0"},
@@ -88,9 +90,16 @@ TEST_F(GenerationSequenceTest, RollingAllTraitsClassesTheCharacterAndWritesTheSh
     Set(txtLevel, "1");
     // PS: 50 thrown back, 51 + 10 = 61; CH to CO; K: 10 thrown back, then 100; CD; then
     // RollHeight's die, the height already set, and the sequence's own coordination loss.
-    const ScriptedRoll rolls[] = {{100, 50}, {100, 51}, {100, 60},  {100, 70}, {100, 71},
-                                  {100, 90}, {100, 10}, {100, 100}, {10, 3},   {100, 50}};
-    Roll(rolls);
+    dice.Add({{100, 50},
+              {100, 51},
+              {100, 60},
+              {100, 70},
+              {100, 71},
+              {100, 90},
+              {100, 10},
+              {100, 100},
+              {10, 3},
+              {100, 50}});
     ScriptSheet(20, 4, 10);  // the loss again in the sheet; K 95
     sequence.RollAllTraits();
     // The typed trait replaced, the derived traits filled, the loss of the sheet's own roll,
@@ -102,7 +111,7 @@ TEST_F(GenerationSequenceTest, RollingAllTraitsClassesTheCharacterAndWritesTheSh
                                  {cboPhysique, "Average"},
                                  {cboHeight, "5'10"}};
     ExpectFields(expected);
-    ASSERT_EQ(sink.sheets.size(), 1U);
+    ASSERT_EQ(sink.saved.size(), 1U);
 }
 
 TEST_F(GenerationSequenceTest, RollingUnsetTraitsKeepsTypedOnesAndRollsEmptyOnesInOrder) {
@@ -114,7 +123,7 @@ TEST_F(GenerationSequenceTest, RollingUnsetTraitsKeepsTypedOnesAndRollsEmptyOnes
     sequence.RollUnsetTraits();
     const Expected expected[] = {{txtPS, "72"}, {txtCH, "45"}, {txtCD, "75"}};
     ExpectFields(expected);
-    EXPECT_EQ(sink.sheets.size(), 1U);
+    EXPECT_EQ(sink.saved.size(), 1U);
 }
 
 TEST_F(GenerationSequenceTest, RollingUnsetTraitsKeepsABlankOneAndStopsOnItWithoutASheet) {
@@ -123,7 +132,7 @@ TEST_F(GenerationSequenceTest, RollingUnsetTraitsKeepsABlankOneAndStopsOnItWitho
     Set(txtWP, " ");
     EXPECT_THROW(sequence.RollUnsetTraits(), FieldValueError) << "a lone blank is not a number";
     EXPECT_EQ(Text(txtWP), " ");
-    EXPECT_TRUE(sink.sheets.empty());
+    EXPECT_TRUE(sink.saved.empty());
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 #include <fstream>
 
 #include "core/dice/random_dice.h"
-#include "core/rules/age_handedness.h"
-#include "core/sheet/character_sheet.h"
 #include "frontend/field_checks.h"
 #include "frontend/generation_modes.h"
 #include "frontend/sheet_file_sink.h"

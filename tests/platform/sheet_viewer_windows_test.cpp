@@ -9,13 +9,11 @@
 
 #include "platform/sheet_viewer.h"
 #include "support/test_support.h"
-#include "support/wine_paths.h"
 
 namespace dossier {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::BuildPath;
 using testing::ReadAll;
 
 // What the stand-in viewer was started with; empty when it never started.
@@ -41,7 +39,7 @@ void AssociateTxtWith(const std::wstring& command) {
 TEST(SheetViewerTest, WordPadByItsClassicLineOrElseTheTxtProgram) {
     const fs::path wordPad = "C:\\Program Files\\Accessories\\Wordpad.exe";
     fs::create_directories(wordPad.parent_path());
-    fs::copy_file(BuildPath(DOSSIER_RECORDER_PATH), wordPad, fs::copy_options::overwrite_existing);
+    fs::copy_file(fs::path(DOSSIER_RECORDER_PATH), wordPad, fs::copy_options::overwrite_existing);
     EXPECT_TRUE(DesktopSheetViewer().Open("c:\\char.txt"));
     const std::wstring line = RecordedCommandLine();
     EXPECT_EQ(line, L"C:\\Program Files\\Accessories\\Wordpad.exe c:\\char.txt");
@@ -49,7 +47,7 @@ TEST(SheetViewerTest, WordPadByItsClassicLineOrElseTheTxtProgram) {
 
     fs::remove(wordPad);
     const fs::path other = "c:\\txt-program.exe";
-    fs::copy_file(BuildPath(DOSSIER_RECORDER_PATH), other, fs::copy_options::overwrite_existing);
+    fs::copy_file(fs::path(DOSSIER_RECORDER_PATH), other, fs::copy_options::overwrite_existing);
     AssociateTxtWith(L"\"c:\\txt-program.exe\" \"%1\"");
     std::ofstream("c:\\viewer-test.txt") << "sheet";
     EXPECT_TRUE(DesktopSheetViewer().Open("c:\\viewer-test.txt"));

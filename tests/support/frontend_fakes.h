@@ -6,20 +6,21 @@
 #include <string>
 #include <vector>
 
+#include "core/saved/saved_character.h"
 #include "core/sheet/sheet_sink.h"
 #include "frontend/dialogs.h"
 
 namespace dossier::testing {
 
-// Keeps every sheet delivered, with the glasses the record showed at that moment.
+// Keeps every character whose sheet is delivered, as the record holds it at that moment.
 class RecordingSink final : public SheetSink {
   public:
     void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) override {
-        sheets.push_back(sheet);
-        glassesAtSheet.emplace_back(record.Text(Field::cboGlasses));
+        SheetMoment moment;
+        ReadMoment(record, moment);
+        saved.push_back(SaveCharacter(record, sheet, moment, "quick"));
     }
-    std::vector<CharacterSheet> sheets;
-    std::vector<std::string> glassesAtSheet;
+    std::vector<SavedCharacter> saved;
 };
 
 // Answers prompts from a queue and logs every dialog as "prompt|message|title" or

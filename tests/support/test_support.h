@@ -89,4 +89,37 @@ inline int PdfPages(const std::filesystem::path& pdf) {
     return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
 }
 
+inline std::string PdfPageText(const std::filesystem::path& pdf, int page) {
+    const std::string number = std::to_string(page);
+    return Poppler("pdftotext -layout -f " + number + " -l " + number, pdf, "-");
+}
+
+// Runs of blanks and line ends as one blank, none at either end: a PDF's text keeps the words
+// and their order, not the blanks.
+inline std::string Squeezed(std::string_view text) {
+    std::string squeezed;
+    for (const char c : text) {
+        const bool blank = c == ' ' || c == '\r' || c == '\n' || c == '\f';
+        if (!blank || (!squeezed.empty() && squeezed.back() != ' ')) squeezed += blank ? ' ' : c;
+    }
+    if (!squeezed.empty() && squeezed.back() == ' ') squeezed.pop_back();
+    return squeezed;
+}
+
+// The sheet as a reader should see it, worked out apart from the program's own reading: the
+// separator between a line's two fields and every quote dropped, blanks squeezed.
+inline std::string ReadableExpected(std::string sheet) {
+    for (std::size_t at; (at = sheet.find("\",\"")) != std::string::npos;) sheet.erase(at, 3);
+    std::erase(sheet, '"');
+    return Squeezed(sheet);
+}
+
+inline int Occurrences(std::string_view text, std::string_view part) {
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string_view::npos;
+         at = text.find(part, at + part.size()))
+        ++count;
+    return count;
+}
+
 }  // namespace dossier::testing

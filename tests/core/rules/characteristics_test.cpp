@@ -5,7 +5,6 @@
 
 #include "core/dice/random_dice.h"
 #include "core/record/numbers.h"
-#include "core/rules/age_handedness.h"
 #include "core/rules/glasses_coordination_loss.h"
 #include "core/rules/height_weight.h"
 #include "core/rules/military.h"

@@ -5,7 +5,6 @@
 #include <nlohmann/json.hpp>
 
 #include "core/dice/random_dice.h"
-#include "core/rules/age_handedness.h"
 #include "core/saved/character_json.h"
 #include "frontend/generation_modes.h"
 #include "support/frontend_fakes.h"
@@ -22,7 +21,7 @@ std::string GoodLine() {
     testing::RecordingSink sink;
     testing::ScriptedDialogs none;
     GenerationModes(record, sink, none).Press(Mode::QuickRandom);
-    return CharacterJsonLine(SaveCharacter(record, sink.sheets.at(0), {"G", "L", "P"}, "quick"), 1);
+    return CharacterJsonLine(sink.saved.at(0), 1);
 }
 
 // The good line with one piece replaced.
@@ -31,6 +30,13 @@ std::string With(const std::string& from, const std::string& to) {
     const std::size_t at = line.find(from);
     EXPECT_NE(at, std::string::npos) << from;
     return line.replace(at, from.size(), to);
+}
+
+// The good line with the value at the JSON pointer set anew.
+std::string WithValue(const std::string& pointer, nlohmann::ordered_json value) {
+    nlohmann::ordered_json line = nlohmann::ordered_json::parse(GoodLine());
+    line[nlohmann::ordered_json::json_pointer(pointer)] = std::move(value);
+    return line.dump();
 }
 
 TEST(CharacterJsonTest, ReadsBackWhatWasSaved) {
@@ -58,7 +64,10 @@ TEST(CharacterJsonTest, TextsAreWrittenAsTheLibraryDumpsThemAndReadBack) {
             character.education = character.areas.at(0).first = text;
         const std::string line = CharacterJsonLine(character, 1);
         EXPECT_EQ(line, nlohmann::ordered_json::parse(line).dump() + "\n") << text;
-        if (readBack == nullptr) continue;
+        if (readBack == nullptr) {
+            EXPECT_THROW(ParseCharacterLines(line, "f"), CharacterFileError) << text;
+            continue;
+        }
         const SavedCharacter read = ParseCharacterLines(line, "f").at(0);
         for (const std::string& back : {read.mode, read.Text(Field::cboRace), read.moment.glasses,
                                         read.education, read.areas.at(0).first}) {
@@ -79,14 +88,18 @@ TEST(CharacterJsonTest, EveryKindOfBadInputNamesTheFileTheLineAndTheFault) {
         {With("\"txtSV\":", "\"tx\":"), "\"fields.txtSV\" is missing"},
         {With("\"cboSex\":", "\"cbosex\":\"M\",\"cboSex\":"), "unknown field \"fields.cbosex\""},
         {With("\"heightClass\":", "\"colour\":1,\"heightClass\":"), "unknown key \"colour\""},
-        {With("\"cboHair\":\"", "\"cboHair\":\"" + std::string(100000, 'x')),
-         "characters long; at most 1000"},
+        {WithValue("/fields/cboHair", std::string(1001, 'x')), "is 1001 characters long; at most"},
+        {WithValue("/index", 1.5), "\"index\" is not a whole number"},
+        {WithValue("/sheet/derived/Offense", 62.5), "\"sheet.derived.Offense\" is not a whole"},
+        {WithValue("/sheet/areas/0/score", 70.5), "\"sheet.areas\" holds something other"},
+        {good + good.substr(0, 40), "f: line 2: not JSON"},
         {With("\"cboHair\":\"", "\"cboHair\":\"\\u0007"), "\"fields.cboHair\" holds a control"},
         {With("\"heightClass\":\"", "\"heightClass\":\"Q"), "which is no class"},
         {With("\"languages\":[", "\"languages\":[\"7\","), "\"sheet.languages\" holds"},
         {With("\"Offense\":", "\"Offence\":"), "\"sheet.derived.Offense\" is missing"},
         {"", "f: holds no character"},
         {"\n  \n", "f: holds no character"}};
+    EXPECT_NO_THROW(ParseCharacterLines(WithValue("/fields/cboHair", std::string(1000, 'x')), "f"));
     for (const auto& [text, fault] : rows) {
         try {
             ParseCharacterLines(text, "f");
@@ -98,14 +111,16 @@ TEST(CharacterJsonTest, EveryKindOfBadInputNamesTheFileTheLineAndTheFault) {
     }
 }
 
-TEST(CharacterJsonTest, AFolderOrAHugeFileIsRefusedBeforeItIsRead) {
+TEST(CharacterJsonTest, AFolderOrAFileOverTheLimitIsRefusedBeforeItIsRead) {
     const fs::path folder = testing::UniqueTempPath("character-file");
     fs::create_directories(folder);
-    const fs::path huge = folder / "huge.jsonl";
-    std::ofstream(huge).close();
-    fs::resize_file(huge, 65 * 1024 * 1024);  // sparse: nothing is written
+    const fs::path largest = folder / "largest.jsonl", over = folder / "over.jsonl";
+    for (const fs::path& file : {largest, over}) std::ofstream(file).close();
+    fs::resize_file(largest, 64 * 1024 * 1024);  // sparse: nothing is written
+    fs::resize_file(over, 64 * 1024 * 1024 + 1);
     for (const auto& [path, fault] : {std::pair{folder, std::string("is a folder")},
-                                      {huge, std::string("a character file is at most")},
+                                      {largest, std::string("line 1: not JSON")},
+                                      {over, std::string("a character file is at most")},
                                       {folder / "none", std::string("No such file")}}) {
         try {
             ReadCharacterFile(path);

@@ -13,23 +13,13 @@ class CharacterSheetTest : public testing::RecordFixture {
   protected:
     // A scripted character: every characteristic set, traits typed, classes T and L.
     void SetUpCharacter() {
-        const std::pair<Field, const char*> fields[] = {{cboSex, "Female"},
-                                                        {txtAge, "22"},
-                                                        {txtLevel, "5"},
-                                                        {cboHandedness, "Left"},
-                                                        {cboHair, "Red/Auburn"},
-                                                        {cboHeight, "5'10\""},
-                                                        {cboWeight, "142"},
-                                                        {cboRace, "Asian"},
-                                                        {cboMilitary, "Seaman"},
-                                                        {cboBranch, "Navy"},
-                                                        {cboGlasses, "Glasses/CLs"},
-                                                        {txtPS, "70"},
-                                                        {txtCH, "81"},
-                                                        {txtWP, "60"},
-                                                        {txtCO, "75"},
-                                                        {txtK, "52"},
-                                                        {txtCD, "50"}};
+        // clang-format off
+        const std::pair<Field, const char*> fields[] = {
+            {cboSex, "Female"}, {txtAge, "22"}, {txtLevel, "5"}, {cboHandedness, "Left"},
+            {cboHair, "Red/Auburn"}, {cboHeight, "5'10\""}, {cboWeight, "142"}, {cboRace, "Asian"},
+            {cboMilitary, "Seaman"}, {cboBranch, "Navy"}, {cboGlasses, "Glasses/CLs"},
+            {txtPS, "70"}, {txtCH, "81"}, {txtWP, "60"}, {txtCO, "75"}, {txtK, "52"}, {txtCD, "50"}};
+        // clang-format on
         for (const auto& [field, text] : fields) Set(field, text);
         record.working.heightClass = "T";
         record.working.weightClass = "L";

@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "core/saved/roster.h"
+
+namespace dossier {
+namespace {
+
+TEST(RosterTest, EveryValueOfABlockInItsPlace) {
+    SavedCharacter c;  // every value its own, so one shown in the wrong place shows
+    for (const FieldInfo& info : kFields) c.fields[Index(info.field)] = info.name.substr(3);
+    c.moment = {"Specs", "9%", "Lean"};
+    for (std::size_t i = 0; i < kDerivedTraits.size(); ++i)
+        c.derived.emplace_back(kDerivedTraits[i].sheetName, 101 + i);
+    c.languages = {90, 45};
+    c.education = "Doctorate";
+    c.areas = {{"Law", 71}, {"Botany", 52}};
+    const RosterBlock block = MakeRosterBlock(c, 12);
+    EXPECT_EQ(block.title, "12. Sex, Race, age Age, level Level");
+    const std::vector<std::string> lines = {
+        "Name ____________________   Alias ____________________",
+        "Hair Hair; height Height; weight Weight lbs.; Handedness-handed; Lean; glasses Specs "
+        "(loss 9%)",
+        "Military: Military, Branch",
+        "PS PS  CH CH  WP WP  CO CO  K K  CD CD",
+        "Offense 101, Deception 102, Evasion 103, Deactivation 104, Observation 105, Shock "
+        "Resistance 106, Life Level 109, Movement Value 108",
+        "Perception 112, Hand to Hand 113, Surprise 114, Gambling 107",
+        "Languages 90, 45; education Doctorate",
+        "Areas: Law 71; Botany 52"};
+    EXPECT_EQ(block.lines, lines);
+}
+
+}  // namespace
+}  // namespace dossier
