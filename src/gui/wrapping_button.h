@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QPushButton>
+#include <QRect>
 
 namespace dossier {
 
@@ -11,6 +13,13 @@ class WrappingButton final : public QPushButton {
 
   public:
     WrappingButton(const QString& caption, QWidget* parent);
+
+    static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+    // Where the caption goes, and the largest font, up to the button's own, at which it fits
+    // there whole: Windows' fonts are taller than Linux's, and three lines of them do not fit
+    // the window's buttons.
+    QRect CaptionArea() const;
+    QFont CaptionFont() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

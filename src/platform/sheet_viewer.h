@@ -12,8 +12,8 @@ class SheetViewer {
     virtual bool Open(const std::filesystem::path& sheet) = 0;
 };
 
-// WordPad on Windows, started by its classic command line as a new program shown normally,
-// or where that WordPad is gone, the program Windows associates with the sheet's file type.
+// On Windows, WordPad by its classic command line, or wherever else a viewer is to be found
+// (WordPad where Windows registers or keeps it, the program for .txt files, Notepad).
 // Elsewhere the desktop's application for text files.
 class DesktopSheetViewer final : public SheetViewer {
   public:

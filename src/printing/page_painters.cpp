@@ -1,5 +1,6 @@
 #include "printing/page_painters.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -14,8 +15,19 @@ QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The fonts travel with the program, so that a page looks the same wherever it is printed.
+QFont OwnFont(const char* family) {
+    static const bool loaded = [] {
+        for (const char* file : {"DejaVuSansMono.ttf", "DejaVuSans.ttf", "DejaVuSans-Bold.ttf"})
+            QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
+        return true;
+    }();
+    (void)loaded;
+    return QFont(QString::fromLatin1(family));
+}
+
 QFont FixedPitchFont() {
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    QFont font = OwnFont("DejaVu Sans Mono");
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;
@@ -66,8 +78,8 @@ void SheetPainter::Add(std::string_view sheetText) {
 RosterPainter::RosterPainter(QPagedPaintDevice& device)
     : device_(device),
       painter_(&device),
-      titleFont_(QStringLiteral("DejaVu Sans")),
-      textFont_(QStringLiteral("DejaVu Sans")) {
+      titleFont_(OwnFont("DejaVu Sans")),
+      textFont_(OwnFont("DejaVu Sans")) {
     titleFont_.setPointSizeF(9.5);
     titleFont_.setBold(true);
     textFont_.setPointSizeF(7.5);

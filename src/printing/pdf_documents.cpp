@@ -9,6 +9,7 @@
 #include "platform/replacing_file.h"
 #include "printing/character_document.h"
 #include "printing/page_painters.h"
+#include "printing/painting_platform.h"
 
 namespace dossier {
 
@@ -51,11 +52,11 @@ void KeepQuietUnlessFatal(QtMsgType type, const QMessageLogContext& /*context*/,
     if (type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-// Painting text needs a GUI application; PDFs need no display, so the offscreen platform
-// serves, whatever the environment names. Nothing when the program has one already.
+// Painting text needs a GUI application, on a platform that needs no display. Nothing when
+// the program has one already.
 std::unique_ptr<QGuiApplication> GuiApplicationForPainting() {
     if (QCoreApplication::instance() != nullptr) return nullptr;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ChoosePaintingPlatform();
     const QtMessageHandler previous = qInstallMessageHandler(KeepQuietUnlessFatal);
     static int argc = 1;
     static char name[] = "dossier-cli";

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 #include "platform/sheet_viewer.h"
@@ -27,35 +28,54 @@ std::wstring RecordedCommandLine() {
     return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
 }
 
-void AssociateTxtWith(const std::wstring& command) {
-    const auto set = [](const wchar_t* key, const std::wstring& value) {
-        RegSetKeyValueW(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, value.c_str(),
-                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    };
-    set(L".txt", L"DossierTest.txt");
-    set(L"DossierTest.txt\\shell\\open\\command", command);
+void SetDefault(HKEY root, const std::wstring& key, const std::wstring& value) {
+    RegSetKeyValueW(root, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
-TEST(SheetViewerTest, WordPadByItsClassicLineOrElseTheTxtProgram) {
-    const fs::path wordPad = "C:\\Program Files\\Accessories\\Wordpad.exe";
-    fs::create_directories(wordPad.parent_path());
-    fs::copy_file(fs::path(DOSSIER_RECORDER_PATH), wordPad, fs::copy_options::overwrite_existing);
-    EXPECT_TRUE(DesktopSheetViewer().Open("c:\\char.txt"));
-    const std::wstring line = RecordedCommandLine();
-    EXPECT_EQ(line, L"C:\\Program Files\\Accessories\\Wordpad.exe c:\\char.txt");
-    EXPECT_EQ(line.size(), 52U);
-
-    fs::remove(wordPad);
-    const fs::path other = "c:\\txt-program.exe";
-    fs::copy_file(fs::path(DOSSIER_RECORDER_PATH), other, fs::copy_options::overwrite_existing);
-    AssociateTxtWith(L"\"c:\\txt-program.exe\" \"%1\"");
-    std::ofstream("c:\\viewer-test.txt") << "sheet";
-    EXPECT_TRUE(DesktopSheetViewer().Open("c:\\viewer-test.txt"));
-    EXPECT_NE(RecordedCommandLine().find(L"viewer-test.txt"), std::wstring::npos)
-        << "the program associated with .txt files";
-
-    EXPECT_FALSE(DesktopSheetViewer().Open("c:\\no-program-knows.this-kind"));
-    fs::remove(other);
+TEST(SheetViewerTest, EveryWayToAViewerInTurnAndWithNoneLeftFalse) {
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    const fs::path kept = std::wstring(_wgetenv(L"ProgramFiles")) +
+                          L"\\Windows NT\\Accessories\\wordpad.exe",
+                   notepad = std::wstring(system) + L"\\notepad.exe";
+    const std::wstring appPaths =
+        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\WORDPAD.EXE";
+    // Each way in turn: where the stand-in goes, what registers it, the line it is started with.
+    const std::tuple<fs::path, std::function<void()>, std::wstring> ways[] = {
+        {"C:\\Program Files\\Accessories\\Wordpad.exe", [] {},
+         L"C:\\Program Files\\Accessories\\Wordpad.exe c:\\char.txt"},
+        {"c:\\registered\\wordpad.exe",
+         [&] { SetDefault(HKEY_LOCAL_MACHINE, appPaths, L"\"c:\\registered\\wordpad.exe\""); },
+         L"\"c:\\registered\\wordpad.exe\" \"c:\\char.txt\""},
+        {kept, [] {}, L"\"" + kept.wstring() + L"\" \"c:\\char.txt\""},
+        {"c:\\txt-program.exe",
+         [] {
+             SetDefault(HKEY_CLASSES_ROOT, L".txt", L"DossierTest.txt");
+             SetDefault(HKEY_CLASSES_ROOT, L"DossierTest.txt\\shell\\open\\command",
+                        L"\"c:\\txt-program.exe\" \"%1\"");
+         },
+         L"\"c:\\txt-program.exe\" \"c:\\char.txt\""},
+        {notepad, [] {}, L"\"" + notepad.wstring() + L"\" \"c:\\char.txt\""}};
+    // Wine's own WordPad and Notepad make way for the stand-ins, and come back at the end; Wine
+    // starts a program of the system folder as its own unless told to take the file there.
+    for (const fs::path& own : {kept, notepad}) fs::rename(own, own.wstring() + L".own");
+    const wchar_t* overrides = L"Software\\Wine\\DllOverrides";
+    RegSetKeyValueW(HKEY_CURRENT_USER, overrides, L"notepad.exe", REG_SZ, L"native", 14);
+    std::ofstream("c:\\char.txt") << "sheet";
+    for (const auto& [place, registration, line] : ways) {
+        fs::create_directories(place.parent_path());
+        fs::copy_file(DOSSIER_RECORDER_PATH, place, fs::copy_options::overwrite_existing);
+        registration();
+        EXPECT_TRUE(DesktopSheetViewer().Open("c:\\char.txt"));
+        EXPECT_EQ(RecordedCommandLine(), line);
+        fs::remove(place);
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, appPaths.c_str());
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L".txt");
+    }
+    EXPECT_FALSE(DesktopSheetViewer().Open("c:\\char.txt")) << "no way is left";
+    for (const fs::path& own : {kept, notepad}) fs::rename(own.wstring() + L".own", own);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, overrides, L"notepad.exe");
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ class RecordFixture : public ::testing::Test {
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -81,6 +82,11 @@ inline std::string Poppler(const std::string& tool, const std::filesystem::path&
         pclose(out);
     }
     return text;
+}
+
+// Poppler reads PDFs on the build's own system, not under Wine.
+inline bool HavePoppler() {
+    return std::system("pdfinfo -v > /dev/null 2>&1") == 0;
 }
 
 inline int PdfPages(const std::filesystem::path& pdf) {
