@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 30
 # ON in CI: any compiler warning fails the build.
 WERROR ?= OFF
 
-.PHONY: all bootstrap configure build test test-sanitized test-windows fuzz fuzz-smoke run bench package screenshots check check-layers check-format clean
+.PHONY: all bootstrap configure build test test-sanitized windows-kit test-windows package-windows fuzz fuzz-smoke run bench package screenshots check check-layers check-format clean
 
 all: build
 
@@ -27,18 +27,20 @@ test: build
 test-sanitized:
 	@$(MAKE) --no-print-directory test PRESET=sanitize
 
-# The core, dossier-cli and every Qt-free test cross-built for Windows and run under Wine, in
-# a Wine prefix of the build's own (build-windows/wine-prefix) with code page 1252.
-test-windows:
+# Qt for Windows, built once from Debian's own source into ~/.cache/dossier (half an hour).
+windows-kit:
 	@bash tools/bootstrap.sh windows
-	@cmake --preset windows -DDOSSIER_WARNINGS_AS_ERRORS=$(WERROR) >/dev/null
-	@cmake --build --preset windows -j $(JOBS)
-	@# The prefix is made once, before tests that run side by side would each start making it.
-	@test -d build-windows/wine-prefix || { WINEPREFIX=$(CURDIR)/build-windows/wine-prefix \
-	    WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=" \
-	    /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 && \
-	    WINEPREFIX=$(CURDIR)/build-windows/wine-prefix /usr/lib/wine/wineserver -w; }
-	@ctest --preset windows -j $(JOBS)
+	@bash tools/windows_kit.sh
+
+# Both programs and every test cross-built for Windows and run under Wine in a virtual display,
+# in a Wine prefix of the build's own (build-windows/wine-prefix) with code page 1252; then the
+# zip, unpacked into a bare prefix and used end to end.
+test-windows:
+	@JOBS=$(JOBS) WERROR=$(WERROR) bash tools/windows.sh test
+
+# build-windows/dossier-<version>-windows-x64.zip: both programs, Qt's DLLs, the licences.
+package-windows:
+	@JOBS=$(JOBS) WERROR=$(WERROR) bash tools/windows.sh package
 
 run: build
 	@build/bin/dossier

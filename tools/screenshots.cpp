@@ -1,4 +1,8 @@
 // Renders each tab of the window and the about box to PNG files, for the README.
+//   dossier_screenshots [FOLDER]
+// Or saves what the display shows of a window of another program, such as dossier.exe under
+// Wine, found by its X window id (xdotool search):
+//   dossier_screenshots --window ID FILE.png
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
@@ -11,9 +15,18 @@
 #include "frontend/generation_modes.h"
 #include "gui/about_box.h"
 #include "gui/main_window.h"
+#include "gui/window_platform.h"
 
 int main(int argc, char** argv) {
+    dossier::PrepareWindowPlatform();
     QApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--window") {
+        const auto id = static_cast<WId>(QByteArray(argv[2]).toULongLong());
+        return QGuiApplication::primaryScreen()->grabWindow(id).save(
+                   QString::fromLocal8Bit(argv[3]))
+                   ? 0
+                   : 1;
+    }
     const QString folder =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(folder);

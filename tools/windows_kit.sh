@@ -18,8 +18,9 @@ version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) ||
 upstream=${version%%+*}
 cache=${DOSSIER_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dossier}
 kit=$cache/qt-$upstream-mingw-w64
-# What the kit is made of: a change to this script or the compilers makes a new one.
-recipe="$version $(sha256sum "$0" | cut -c1-16) $(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
+# What the kit is made of: another Qt, another compiler or a new recipe (raise it when the
+# configuration below changes) makes a new one.
+recipe="qt6-base $version, MinGW-w64 g++ $(x86_64-w64-mingw32-g++-posix -dumpfullversion), recipe 1"
 if [ -f "$kit/.finished" ] && [ "$(cat "$kit/.finished")" = "$recipe" ]; then
     echo "$kit"
     exit 0

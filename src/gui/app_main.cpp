@@ -6,6 +6,7 @@
 
 #include "gui/about_box.h"
 #include "gui/main_window.h"
+#include "gui/window_platform.h"
 
 namespace {
 
@@ -33,18 +34,6 @@ void ExitOnFatalStartupMessage(QtMsgType type, const QMessageLogContext& /*conte
     std::_Exit(1);
 }
 
-bool DisplayNamed() {
-#if defined(__linux__) || defined(__FreeBSD__)
-    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        const char* value = std::getenv(variable);
-        if (value != nullptr && *value != '\0') return true;
-    }
-    return false;
-#else
-    return true;
-#endif
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,7 +53,7 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
-    if (!DisplayNamed()) {
+    if (!dossier::PrepareWindowPlatform()) {
         std::cerr << "dossier: no display (DISPLAY and WAYLAND_DISPLAY are not set): "
                   << kHeadlessHint << '\n';
         return 1;

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/record/field.h"
+#include "gui/fitting_label.h"
 #include "gui/fitting_line_edit.h"
 #include "gui/wrapping_button.h"
 
@@ -197,12 +198,8 @@ QWidget* Make(const ControlRow& row, QWidget* parent) {
     switch (row.kind) {
         case Frame:
             return new QGroupBox(row.caption, parent);
-        case Label: {
-            auto* label = new QLabel(row.caption, parent);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            return label;
-        }
+        case Label:
+            return new FittingLabel(row.caption, parent);
         case List:
             return MakeList(parent, row.name);
         case Text:

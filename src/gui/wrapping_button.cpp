@@ -1,16 +1,11 @@
 #include "gui/wrapping_button.h"
 
+#include "gui/fitting_font.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace dossier {
-
-namespace {
-
-// Below this a caption stops being legible.
-constexpr int kSmallestPointSize = 5;
-
-}  // namespace
 
 WrappingButton::WrappingButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent) {
@@ -26,13 +21,7 @@ QRect WrappingButton::CaptionArea() const {
 }
 
 QFont WrappingButton::CaptionFont() const {
-    const QRect area = CaptionArea();
-    QFont fitted = font();
-    for (int size = fitted.pointSize(); size > kSmallestPointSize; --size) {
-        fitted.setPointSize(size);
-        if (area.contains(QFontMetrics(fitted).boundingRect(area, kCaptionFlags, text()))) break;
-    }
-    return fitted;
+    return LargestFittingFont(font(), CaptionArea(), kCaptionFlags, text());
 }
 
 void WrappingButton::paintEvent(QPaintEvent* /*event*/) {
@@ -40,7 +29,10 @@ void WrappingButton::paintEvent(QPaintEvent* /*event*/) {
     QStyleOptionButton option;
     initStyleOption(&option);
     option.text.clear();
+    // Some styles leave the painter half transparent after drawing a button.
+    painter.save();
     painter.drawControl(QStyle::CE_PushButton, option);
+    painter.restore();
 
     QRect area = CaptionArea();
     if (isDown()) {

@@ -16,8 +16,7 @@ class WrappingButton final : public QPushButton {
 
     static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
     // Where the caption goes, and the largest font, up to the button's own, at which it fits
-    // there whole: Windows' fonts are taller than Linux's, and three lines of them do not fit
-    // the window's buttons.
+    // there whole.
     QRect CaptionArea() const;
     QFont CaptionFont() const;
 

@@ -23,6 +23,8 @@
 #include "core/saved/character_json.h"
 #include "core/saved/roster.h"
 #include "gui/about_box.h"
+#include "gui/fitting_font.h"
+#include "gui/fitting_label.h"
 #include "gui/fitting_line_edit.h"
 #include "gui/main_window.h"
 #include "gui/window_layout.h"
@@ -243,13 +245,16 @@ TEST_F(MainWindowTest, ANumberTooWideForItsBoxIsNeverShownCut) {
     }
 }
 
-TEST_F(MainWindowTest, EveryButtonShowsItsWholeCaption) {
+TEST_F(MainWindowTest, EveryCaptionShowsWhole) {
     for (const WrappingButton* button : window->findChildren<WrappingButton*>()) {
-        const QRect area = button->CaptionArea();
-        EXPECT_TRUE(
-            area.contains(QFontMetrics(button->CaptionFont())
-                              .boundingRect(area, WrappingButton::kCaptionFlags, button->text())))
+        EXPECT_TRUE(TextFits(button->CaptionFont(), button->CaptionArea(),
+                             WrappingButton::kCaptionFlags, button->text()))
             << button->objectName().toStdString();
+    }
+    for (const FittingLabel* label : window->findChildren<FittingLabel*>()) {
+        EXPECT_TRUE(
+            TextFits(label->font(), label->contentsRect(), FittingLabel::kFlags, label->text()))
+            << label->objectName().toStdString();
     }
 }
 

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# The Windows zip used as a game master would: unpacked into a bare Wine prefix, dossier-cli.exe
+# run, dossier.exe started in a display and worked with the mouse and keyboard (xdotool), the
+# files it writes read back on the host. The window's tabs are saved as PNGs in the folder of
+# SCREENSHOTS (default: build-windows/screenshots).
+#   tests/gui/end_to_end_windows.sh ZIP STAND_IN_VIEWER SCREENSHOT_TOOL
+set -euo pipefail
+[ $# -eq 3 ] || { echo "usage: $0 ZIP STAND_IN_VIEWER SCREENSHOT_TOOL" >&2; exit 2; }
+[ -n "${DISPLAY:-}" ] || exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+zip=$(realpath "$1") recorder=$(realpath "$2") grab=$(realpath "$3")
+shots=$(realpath -m "${SCREENSHOTS:-build-windows/screenshots}")
+scratch=$(mktemp -d)
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64
+drive=$WINEPREFIX/drive_c
+trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
+trap 'echo "end-to-end: FAILED at line $LINENO: $BASH_COMMAND" >&2' ERR
+
+step() { echo "end-to-end: $*"; }
+# Without a window manager the keyboard goes to the window under the pointer; xdotool says so.
+x() { xdotool "$@" 2>/dev/null; }
+fail() { echo "end-to-end: FAILED: $*" >&2; exit 1; }
+# Waits up to ten seconds for a file to appear, or to be the same as another.
+await() { for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.1; done; fail "$2"; }
+await_same() { for _ in $(seq 100); do cmp -s "$1" "$2" && return 0; sleep 0.1; done; fail "$3"; }
+# Types a path into a file dialog's name box, over what it suggests, and presses Enter.
+answer() {  # the dialog's title, the path
+    local dialog
+    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$dialog" ] || fail "no $1 dialog"
+    x mousemove --window "$dialog" 10 10 && sleep 0.5
+    x key End shift+Home && x type --delay 30 "$2" && x key Return && sleep 2
+}
+# The sheet as a reader sees it: quotes and the field separator gone, blanks squeezed.
+readable() { sed 's/","//; s/"//g' "$1" | tr -s ' \r\n\f' ' ' | sed 's/^ //; s/ $//'; }
+
+step "the zip unpacks into a bare prefix"
+mkdir -p "$scratch/app" && (cd "$scratch/app" && cmake -E tar xf "$zip")
+app=$(echo "$scratch"/app/dossier-*-windows-x64)
+[ -f "$app/dossier.exe" ] && [ -f "$app/platforms/qwindows.dll" ] || fail "the zip lacks its programs"
+$wine wineboot --init >/dev/null 2>&1 && /usr/lib/wine/wineserver -w
+
+step "dossier-cli.exe writes sheets in code page 1252 with CR LF, and PDFs"
+$wine "$app/dossier-cli.exe" --count 2 --seed 1 --hair "Ch$(printf '\xc3\xa2')tain" \
+    --race White --mode my-characteristics --output 'c:\npcs\' >/dev/null
+sheet=$drive/npcs/char-000002.txt
+grep -q $'Hair Color Ch\xe2tain"\r$' "$sheet" || fail "the CLI's sheet is not in code page 1252"
+[ "$(grep -c $'\r$' "$sheet")" -eq "$(wc -l < "$sheet")" ] || fail "a line without CR LF"
+$wine "$app/dossier-cli.exe" --count 2 --seed 1 --format pdf --output 'c:\sheets.pdf'
+[ "$(pdfinfo "$drive/sheets.pdf" | awk '/^Pages:/ { print $2 }')" = 2 ] || fail "not two pages"
+[ "$(pdftotext "$drive/sheets.pdf" - | grep -c 'PRIMARY TRAITS')" = 2 ] || fail "a PDF without text"
+
+step "dossier.exe starts and draws"
+$wine "$app/dossier.exe" >/dev/null 2>&1 &
+program=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Character Generation$' | head -n 1)
+[ -n "$window" ] || fail "no window"
+sleep 2
+x windowactivate --sync "$window" || true
+height=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { split($2, size, "x"); print size[2] }')
+menu=$((height - 372))  # the client area is 372 pixels high below the menu bar
+# Where a button sits in the window: the tab control's corner, then the button's twips.
+click() {  # left top width height, in twips from the tab control's top left
+    x mousemove --window "$window" $((24 + ($1 + $3 / 2) / 15)) $((menu + ($2 + $4 / 2) / 15)) click 1
+    sleep 1
+}
+mkdir -p "$shots"
+for tab in characteristics traits quick-generation; do
+    "$grab" --window "$window" "$shots/windows-$tab.png" 2>/dev/null
+    [ "$(stat -c %s "$shots/windows-$tab.png")" -gt 8000 ] || fail "the $tab tab drew nothing"
+    x key --window "$window" ctrl+Tab && sleep 1
+done
+
+step "a click on Completely Random Generation writes c:\\char.txt, as the window shows it"
+x key --window "$window" ctrl+Tab ctrl+Tab && sleep 1   # round to Quick Generation
+click 1200 960 1455 735
+await "$drive/char.txt" "no sheet was written"
+[ "$(grep -c $'\r$' "$drive/char.txt")" -eq "$(wc -l < "$drive/char.txt")" ] || fail "no CR LF"
+x key --window "$window" ctrl+s && answer "Save Character" 'c:\npc.json'
+await "$drive/npc.json" "Save Character wrote nothing"
+$wine "$app/dossier-cli.exe" --load 'c:\npc.json' --output - > "$scratch/again.txt"
+cmp -s "$drive/char.txt" "$scratch/again.txt" || fail "the saved character is not the sheet's"
+
+step "Open Character brings the saved character back"
+cp "$drive/char.txt" "$scratch/first.txt"
+click 1200 960 1455 735
+cmp -s "$drive/char.txt" "$scratch/first.txt" && fail "a second generation wrote the same sheet"
+x key --window "$window" ctrl+o && answer "Open Character" 'c:\npc.json'
+await_same "$drive/char.txt" "$scratch/first.txt" "the opened character's sheet differs"
+
+step "Export Sheet as PDF writes the sheet's text"
+x key --window "$window" alt+f && sleep 1 && x key e && answer "Export Sheet as PDF" 'c:\sheet.pdf'
+await "$drive/sheet.pdf" "no PDF was written"
+[ "$(pdftotext -layout "$drive/sheet.pdf" - | tr -s ' \n\f' ' ' | sed 's/^ //; s/ $//')" = \
+  "$(readable "$drive/char.txt")" ] || fail "the PDF's text is not the sheet's"
+
+step "Open Word Pad starts WordPad by its classic line, or Wine's own"
+mkdir -p "$drive/Program Files/Accessories"
+cp "$recorder" "$drive/Program Files/Accessories/Wordpad.exe"
+click 4080 3600 1455 615
+await "$drive/recorded-command-line.txt" "the classic WordPad was not started"
+[ "$(iconv -f UTF-16LE -t UTF-8 "$drive/recorded-command-line.txt")" = \
+  'C:\Program Files\Accessories\Wordpad.exe c:\char.txt' ] || fail "not the classic command line"
+rm "$drive/Program Files/Accessories/Wordpad.exe"
+click 4080 3600 1455 615
+timeout 30 xdotool search --sync --onlyvisible --name 'WordPad|Wordpad' >/dev/null ||
+    fail "Wine's WordPad did not open"
+
+step "Exit ends the program with status 0"
+x windowactivate --sync "$window" || true
+click 1200 3600 1455 615
+status=0
+wait "$program" || status=$?
+[ "$status" -eq 0 ] || fail "dossier.exe ended with status $status"
+step "passed"
