@@ -246,15 +246,20 @@ TEST_F(MainWindowTest, ANumberTooWideForItsBoxIsNeverShownCut) {
 }
 
 TEST_F(MainWindowTest, EveryCaptionShowsWhole) {
-    for (const WrappingButton* button : window->findChildren<WrappingButton*>()) {
-        EXPECT_TRUE(TextFits(button->CaptionFont(), button->CaptionArea(),
-                             WrappingButton::kCaptionFlags, button->text()))
-            << button->objectName().toStdString();
-    }
-    for (const FittingLabel* label : window->findChildren<FittingLabel*>()) {
-        EXPECT_TRUE(
-            TextFits(label->font(), label->contentsRect(), FittingLabel::kFlags, label->text()))
-            << label->objectName().toStdString();
+    for (int tab = 0; tab < window->tabs()->count(); ++tab) {
+        window->tabs()->setCurrentIndex(tab);  // a page's controls are fitted as it shows
+        QApplication::processEvents();
+        const QWidget* page = window->tabs()->widget(tab);
+        for (const WrappingButton* button : page->findChildren<WrappingButton*>()) {
+            EXPECT_TRUE(TextFits(button->CaptionFont(), button->CaptionArea(),
+                                 WrappingButton::kCaptionFlags, button->text()))
+                << button->objectName().toStdString();
+        }
+        for (const FittingLabel* label : page->findChildren<FittingLabel*>()) {
+            EXPECT_TRUE(
+                TextFits(label->font(), label->contentsRect(), FittingLabel::kFlags, label->text()))
+                << label->objectName().toStdString();
+        }
     }
 }
 
