@@ -14,4 +14,11 @@ std::filesystem::path PathFromUtf8(std::string_view utf8);
 // The path as UTF-8 text, for messages; never throws, whatever the path holds.
 std::string PathToUtf8(const std::filesystem::path& path);
 
+// How many characters UTF-8 text holds: its bytes but those that continue a character.
+inline std::size_t CharacterCount(std::string_view utf8) {
+    std::size_t count = 0;
+    for (const char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
 }  // namespace dossier

@@ -31,13 +31,24 @@ class LineReader {
         if (!line.is_object()) Refuse(where_, "not a character (a JSON object)");
         if (!line.contains("format"))
             Refuse(where_, "no \"format\": not a character that Dossier saved");
-        if (!line["format"].is_number_integer() ||
-            line["format"].get<long long>() != kCharacterFormat)
-            Refuse(where_, "\"format\" is " + line["format"].dump() +
-                               "; this Dossier reads format " + std::to_string(kCharacterFormat));
+        const Json& format = line["format"];
+        const bool named =
+            format.is_number_integer() && format.get<long long>() == kNamedCharacterFormat;
+        if (!named && (!format.is_number_integer() || format.get<long long>() != kCharacterFormat))
+            Refuse(where_, "\"format\" is " + format.dump() + "; this Dossier reads formats " +
+                               std::to_string(kCharacterFormat) + " and " +
+                               std::to_string(kNamedCharacterFormat));
         OnlyKeys(line, "",
-                 {"format", "index", "mode", "fields", "heightClass", "weightClass", "sheet"});
+                 named ? std::initializer_list<const char*>{"format", "index", "mode", "name",
+                                                            "alias", "origin", "fields",
+                                                            "heightClass", "weightClass", "sheet"}
+                       : std::initializer_list<const char*>{"format", "index", "mode", "fields",
+                                                            "heightClass", "weightClass", "sheet"});
         SavedCharacter character;
+        if (named) {
+            character.names = {Name(line, "name"), Name(line, "alias"),
+                               Text(line, "origin", kLongestField)};
+        }
         if (line.contains("mode")) character.mode = Text(line, "mode", kLongestField);
         if (line.contains("index") && !line["index"].is_number_integer())
             Refuse(where_, "\"index\" is not a whole number");
@@ -119,6 +130,14 @@ class LineReader {
         }
         return text;
     }
+    // A name or alias, which the sheet's line holds whole.
+    std::string Name(const Json& object, const std::string& key) const {
+        std::string text = Text(object, key, kLongestField);
+        if (const std::size_t length = CharacterCount(text); length > kLongestName)
+            Refuse(where_, "\"" + key + "\" is " + std::to_string(length) +
+                               " characters long; at most " + std::to_string(kLongestName));
+        return text;
+    }
     std::string OneOf(const Json& object, const std::string& key,
                       std::initializer_list<const char*> allowed) const {
         const std::string text = Text(object, key, kLongestField);
@@ -190,6 +209,7 @@ class JsonLine {
 struct LineValues {
     long long index;
     std::string_view mode;
+    const CharacterNames& names;
     std::array<std::string_view, kFieldCount> fields;
     std::string_view heightClass;
     std::string_view weightClass;
@@ -203,8 +223,14 @@ struct LineValues {
 
 // Everything up to the areas, whose list the caller writes.
 void WriteUpToAreas(JsonLine& line, const LineValues& v) {
-    line.Fixed("{\"format\":").Number(kCharacterFormat);
+    // A character without a name is written as before names were kept.
+    const bool named = !v.names.empty();
+    line.Fixed("{\"format\":").Number(named ? kNamedCharacterFormat : kCharacterFormat);
     line.Fixed(",\"index\":").Number(v.index).Fixed(",\"mode\":").Text(v.mode);
+    if (named) {
+        line.Fixed(",\"name\":").Text(v.names.name).Fixed(",\"alias\":").Text(v.names.alias);
+        line.Fixed(",\"origin\":").Text(v.names.origin);
+    }
     line.Fixed(",\"fields\":{");
     for (const FieldInfo& info : kFields) {
         line.Fixed(Index(info.field) == 0 ? "\"" : ",\"").Fixed(info.name).Fixed("\":");
@@ -236,6 +262,7 @@ void WriteArea(JsonLine& line, bool first, std::string_view name, int score) {
 std::string CharacterJsonWriter::Line(const SavedCharacter& character, long long index) {
     LineValues values{.index = index,
                       .mode = character.mode,
+                      .names = character.names,
                       .fields = {},
                       .heightClass = character.heightClass,
                       .weightClass = character.weightClass,
@@ -264,6 +291,7 @@ std::string CharacterJsonWriter::Line(const CharacterRecord& record, const Chara
                                       long long index) {
     LineValues values{.index = index,
                       .mode = mode,
+                      .names = sheet.names,
                       .fields = {},
                       .heightClass = record.working.heightClass,
                       .weightClass = record.working.weightClass,

@@ -17,7 +17,9 @@ RosterBlock MakeRosterBlock(const SavedCharacter& c, long long number) {
     RosterBlock block;
     block.title = std::to_string(number) + ". " + c.Text(F::cboSex) + ", " + c.Text(F::cboRace) +
                   ", age " + c.Text(F::txtAge) + ", level " + c.Text(F::txtLevel);
-    block.lines.push_back("Name ____________________   Alias ____________________");
+    // Blank lines to fill in by hand, unless the character has a name and codename.
+    block.lines.push_back(c.names.empty() ? "Name ____________________   Alias ____________________"
+                                          : "Name " + c.names.name + "   Alias " + c.names.alias);
     block.lines.push_back("Hair " + c.Text(F::cboHair) + "; height " + c.Text(F::cboHeight) +
                           "; weight " + c.Text(F::cboWeight) + " lbs.; " +
                           c.Text(F::cboHandedness) + "-handed; " + c.moment.physique +

@@ -28,6 +28,7 @@ void ReadMoment(const CharacterRecord& record, SheetMoment& moment);
 // only on it. Saved as one JSON line; the window's session and dossier-cli's batches hold it.
 struct SavedCharacter {
     std::string mode;  // the mode or front end that made it
+    CharacterNames names;
     std::array<std::string, kFieldCount> fields;
     std::string heightClass;
     std::string weightClass;

@@ -47,8 +47,11 @@ void LayOutSheet(const FieldTexts& texts, CharacterSheet& sheet) {
 
     SheetLines lines(sheet.text);
     lines.Line(kBlanks26, "     Sex        ", typed(Field::cboSex));
-    lines.Line("Name  ____________________", "     Age        ", typed(Field::txtAge));
-    lines.Line("Alias ____________________", "     Level      ", typed(Field::txtLevel));
+    // A name and alias stand on the lines' underscores, which pad them to the same width.
+    lines.Line("Name  ", Padded{sheet.names.name, kLongestName}, "     Age        ",
+               typed(Field::txtAge));
+    lines.Line("Alias ", Padded{sheet.names.alias, kLongestName}, "     Level      ",
+               typed(Field::txtLevel));
     lines.Line(kBlanks26, "     Handedness ", typed(Field::cboHandedness));
     lines.Line(kBlanks26, "     Hair Color ", typed(Field::cboHair));
     lines.Line(kBlanks26, "     Height     ", typed(Field::cboHeight));

@@ -10,8 +10,22 @@
 
 namespace dossier {
 
+// A character's name and codename, where the user asked for them; empty otherwise, and the
+// sheet keeps its blank lines for them.
+struct CharacterNames {
+    std::string name;
+    std::string alias;
+    std::string origin;  // where the name was drawn from; empty for a name the user gave
+
+    bool empty() const { return name.empty() && alias.empty(); }
+};
+
+// The longest name and alias the sheet's lines hold, in characters.
+inline constexpr std::size_t kLongestName = 20;
+
 // One sheet: what was rolled for it and the exact bytes of the file.
 struct CharacterSheet {
+    CharacterNames names;
     PrimaryTraitValues traits{};
     DerivedTraitValues derived{};
     std::vector<int> languages;

@@ -14,6 +14,13 @@ struct Typed {
     std::string_view text;
 };
 
+// A text padded with underscores to a width in characters (UTF-8 sequences count as one),
+// cut at the width where it is longer.
+struct Padded {
+    std::string_view text;
+    std::size_t width;
+};
+
 // Lays out records of quoted fields; nothing inside a field is escaped. A line is written by
 // one call that is given all its pieces, so the room it needs is known, and made, before any
 // of it is written: fixed words by their sizes at compile time, texts by theirs, numbers at
@@ -50,6 +57,7 @@ class SheetLines {
     static std::size_t Most(std::string_view text) { return text.size(); }
     static std::size_t Most(Typed typed) { return typed.text.size(); }
     static constexpr std::size_t Most(long long) { return kMostWholeBytes; }
+    static std::size_t Most(Padded padded) { return padded.text.size() + padded.width; }
 
     template <std::size_t N>
     [[gnu::always_inline]] void Put(const char (&words)[N]) {
@@ -68,6 +76,16 @@ class SheetLines {
         }
     }
     [[gnu::always_inline]] void Put(long long value) { at_ = WriteWhole(at_, value); }
+    void Put(Padded padded) {
+        std::size_t characters = 0;
+        for (const char c : padded.text) {
+            const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+            if (starts && characters == padded.width) break;
+            characters += starts;
+            *at_++ = c;
+        }
+        for (; characters < padded.width; ++characters) *at_++ = '_';
+    }
 
     [[gnu::always_inline]] void Room(std::size_t bytes) {
         const auto used = static_cast<std::size_t>(at_ - out_.data());

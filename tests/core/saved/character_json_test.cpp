@@ -48,6 +48,26 @@ TEST(CharacterJsonTest, ReadsBackWhatWasSaved) {
     EXPECT_EQ(GoodLine().find(" \""), std::string::npos) << "area names without their padding";
 }
 
+TEST(CharacterJsonTest, ANamedCharacterIsFormatTwoAndItsSheetHoldsTheNames) {
+    SavedCharacter character = ParseCharacterLines(GoodLine(), "f").at(0);
+    character.names = {"Zo\xC3\xAB M\xC3\xBCller", "Grey Heron", "German"};
+    const std::string line = CharacterJsonLine(character, 1);
+    EXPECT_TRUE(
+        line.starts_with("{\"format\":2,\"index\":1,\"mode\":\"quick\","
+                         "\"name\":\"Zo\xC3\xAB M\xC3\xBCller\",\"alias\":\"Grey Heron\","
+                         "\"origin\":\"German\",\"fields\":"))
+        << line;
+    SavedCharacter read = ParseCharacterLines(line, "f").at(0);
+    EXPECT_EQ(CharacterJsonLine(read, 1), line);
+    // The names stand on the underscores, which still pad them to the same column.
+    EXPECT_NE(read.sheetText.find("\"Name  Zo\xC3\xAB M\xC3\xBCller__________     Age"),
+              std::string::npos);
+    EXPECT_NE(read.sheetText.find("\"Alias Grey Heron__________     Level"), std::string::npos);
+    character.sheetText = read.sheetText = "";
+    character.names = read.names = {};
+    EXPECT_EQ(CharacterJsonLine(read, 1), CharacterJsonLine(character, 1));
+}
+
 TEST(CharacterJsonTest, TextsAreWrittenAsTheLibraryDumpsThemAndReadBack) {
     const std::pair<std::string, const char*> rows[] = {
         // text, as read back
@@ -82,7 +102,14 @@ TEST(CharacterJsonTest, EveryKindOfBadInputNamesTheFileTheLineAndTheFault) {
         {"hello", "f: line 1: not JSON"},
         {good.substr(0, good.size() / 2), "f: line 1: not JSON"},
         {good + "[1, 2]", "f: line 2: not a character"},
-        {With("\"format\":1", "\"format\":2"), "\"format\" is 2"},
+        {With("\"format\":1", "\"format\":3"),
+         "\"format\" is 3; this Dossier reads formats 1 and 2"},
+        {With("\"format\":1", "\"format\":2"), "\"name\" is missing"},
+        {With("\"fields\":", "\"name\":\"A\",\"fields\":"), "unknown key \"name\""},
+        {With("\"format\":1,\"index\":1,\"mode\":\"quick\",",
+              "\"format\":2,\"index\":1,\"mode\":\"quick\",\"name\":\"Twenty-one "
+              "characters\",\"alias\":\"\",\"origin\":\"\","),
+         "\"name\" is 21 characters long; at most 20"},
         {With("\"format\":1,", ""), "no \"format\""},
         {With("\"cboRace\":", "\"cboRace\":7,\"x\":"), "\"fields.cboRace\" is number, not text"},
         {With("\"txtSV\":", "\"tx\":"), "\"fields.txtSV\" is missing"},
