@@ -48,12 +48,13 @@ run: build
 fuzz:
 	@$(MAKE) --no-print-directory build PRESET=fuzz
 
-# A short fuzzing run from the committed corpus; new inputs go to a scratch folder.
+# A short fuzzing run of each fuzzer from its committed corpus; new inputs go to a scratch folder.
 fuzz-smoke: fuzz
-	@scratch=$$(mktemp -d) && cp fuzz/corpus/* "$$scratch"/ && \
-	 build-fuzz/fuzz/record_fuzzer -max_total_time=$(FUZZ_SECONDS) -seed=1 -print_final_stats=1 \
+	@for fuzzer in record_fuzzer:corpus character_file_fuzzer:character_corpus; do \
+	 scratch=$$(mktemp -d) && cp fuzz/$${fuzzer#*:}/* "$$scratch"/ && echo "$${fuzzer%:*}:" && \
+	 build-fuzz/fuzz/$${fuzzer%:*} -max_total_time=$(FUZZ_SECONDS) -seed=1 -print_final_stats=1 \
 	   -artifact_prefix="$$scratch/" "$$scratch" 2>&1 | grep -E '^(Done|stat::number_of_executed_units|==|SUMMARY)' ; \
-	 status=$${PIPESTATUS[0]}; rm -rf "$$scratch"; exit $$status
+	 status=$${PIPESTATUS[0]}; rm -rf "$$scratch"; [ $$status -eq 0 ] || exit $$status; done
 
 bench: build
 	@build/bench/dossier_bench

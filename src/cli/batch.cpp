@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "core/dice/random_dice.h"
 #include "core/saved/character_json.h"
 #include "core/saved/roster.h"
+#include "naming/name_drawer.h"
 #include "platform/sheet_file.h"
 #include "platform/utf8_text.h"
 #include "printing/character_document.h"
@@ -257,12 +259,17 @@ class Characters {
   public:
     explicit Characters(const CliOptions& options) : options_(options) {
         if (options.load) loaded_ = ReadCharacterFile(PathFromUtf8(*options.load));
-        if (options.seed) {
-            dice_ = std::make_unique<SeededDice>(*options.seed);
-        } else {
-            dice_ = std::make_unique<ClockDice>();
-        }
+        dice_ = MakeDice(0);
         runner_.emplace(options, *dice_);
+        // Names come from dice of their own, so turning them on changes no other roll. A
+        // character loaded with a name keeps it when the mode runs again on it.
+        const bool named =
+            std::any_of(loaded_.begin(), loaded_.end(),
+                        [](const SavedCharacter& saved) { return !saved.names.empty(); });
+        if (options.namesOrigin || (options.mode != nullptr && named)) {
+            nameDice_ = MakeDice(kNameStream);
+            namer_.emplace(*nameDice_, options.namesOrigin.value_or(""));
+        }
     }
     long long count() const {
         return options_.load ? static_cast<long long>(loaded_.size()) : options_.count;
@@ -282,15 +289,40 @@ class Characters {
             typed_.insert(typed_.end(), options_.presets.begin(), options_.presets.end());
             presets = &typed_;
         }
+        NameFor(index);
         if (!runner_->Run(*options_.mode, *presets)) return std::nullopt;
         return Made(*runner_, options_.mode->cliWord);
     }
     const std::string& messages() const { return runner_->messages(); }
 
   private:
+    // Folded into the seed for the names' own dice.
+    static constexpr std::uint64_t kNameStream = 0x4E414D4553ULL;
+
+    std::unique_ptr<Dice> MakeDice(std::uint64_t stream) const {
+        if (options_.seed) return std::make_unique<SeededDice>(*options_.seed ^ stream);
+        return std::make_unique<ClockDice>();
+    }
+    // The names the user gave stay, then those the loaded character has; where names are on,
+    // the rest is drawn.
+    void NameFor(long long index) {
+        if (!namer_) return;
+        std::optional<std::string> name = options_.name, alias = options_.alias;
+        std::string origin;
+        const CharacterNames* saved = options_.load ? &loaded_[index - 1].names : nullptr;
+        if (saved != nullptr && !saved->empty()) {
+            if (!name) name = saved->name, origin = saved->origin;
+            if (!alias) alias = saved->alias;
+        }
+        namer_->Fix(name, alias, origin);
+        runner_->SetNamer(options_.namesOrigin || name ? &*namer_ : nullptr);
+    }
+
     const CliOptions& options_;
     std::vector<SavedCharacter> loaded_;
     std::unique_ptr<Dice> dice_;
+    std::unique_ptr<Dice> nameDice_;
+    std::optional<NameDrawer> namer_;
     std::optional<ModeRunner> runner_;
     Presets typed_;
 };

@@ -1,12 +1,14 @@
 #include "cli/cli_options.h"
 
 #include <CLI/CLI.hpp>
+#include <cctype>
 #include <charconv>
 #include <filesystem>
 #include <ostream>
 #include <sstream>
 
 #include "frontend/field_checks.h"
+#include "naming/name_drawer.h"
 #include "platform/utf8_text.h"
 
 namespace dossier::cli {
@@ -127,6 +129,40 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
     return 0;
 }
 
+std::string Folded(std::string_view text) {
+    std::string folded;
+    for (const char c : text)
+        folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folded;
+}
+
+// "American, Danish, ... and Swiss".
+std::string OriginsListed() {
+    std::string text;
+    const auto origins = NameOrigins();
+    for (std::size_t i = 0; i < origins.size(); ++i)
+        text += (i == 0                    ? ""
+                 : i + 1 == origins.size() ? " and "
+                                           : ", ") +
+                std::string(origins[i].origin);
+    return text;
+}
+
+std::string OriginList() {
+    std::ostringstream text;
+    for (const OriginNames& names : NameOrigins()) {
+        text << names.origin << ": " << names.female.size() << " female and " << names.male.size()
+             << " male given names, ";
+        if (names.femaleSurnames.empty()) {
+            text << names.surnames.size() << " surnames\n";
+        } else {
+            text << names.femaleSurnames.size() + names.surnames.size() << " female and "
+                 << names.maleSurnames.size() + names.surnames.size() << " male surnames\n";
+        }
+    }
+    return text.str();
+}
+
 // A usage error with the window's own message for the value.
 int Reject(std::ostream& err, const std::string& title, const std::string& message) {
     err << "dossier-cli: " << title << ": " << message << '\n';
@@ -192,6 +228,22 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         app.add_option(kPresets[i].flag, presetValues[i], kPresets[i].help)->group("Presets");
     }
 
+    std::string namesOrigin;
+    CLI::Option* namesOption =
+        app.add_option("--names", namesOrigin,
+                       "Give every character a name that suits ORIGIN (any of them when left "
+                       "out; --list-origins names them) and a codename; with --seed, the same "
+                       "ones, and no other roll changes")
+            ->expected(0, 1)
+            ->type_name("[ORIGIN]")
+            ->group("Names");
+    app.add_option("--name", options.name, "This name for every character; the rest is drawn")
+        ->group("Names");
+    app.add_option("--alias", options.alias, "This codename for every character")->group("Names");
+    bool listOrigins = false;
+    app.add_flag("--list-origins", listOrigins, "The origins of names, with how many each has")
+        ->group("Names");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -203,6 +255,29 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     } catch (const CLI::ParseError& error) {
         err << "dossier-cli: " << error.what() << "\nRun with --help for more information.\n";
         return {std::nullopt, 2};
+    }
+
+    if (listOrigins) {
+        out << OriginList();
+        return {std::nullopt, 0};
+    }
+    // A name or alias given turns names on; the rest is drawn from any origin.
+    if (namesOption->count() > 0 || options.name || options.alias) {
+        if (namesOrigin.empty() || Folded(namesOrigin) == "any") {
+            options.namesOrigin = "";
+        } else if (const auto origin = FindOrigin(namesOrigin)) {
+            options.namesOrigin = std::string(*origin);
+        } else {
+            err << "dossier-cli: no names of origin \"" << namesOrigin << "\"; there are any, "
+                << OriginsListed() << '\n';
+            return {std::nullopt, 2};
+        }
+    }
+    for (const auto& [flag, title, text] : {std::tuple{"--name", "Name", &options.name},
+                                            std::tuple{"--alias", "Alias", &options.alias}}) {
+        if (!*text) continue;
+        if (const std::optional<UserMessage> refused = CheckNameText(title, **text))
+            return {std::nullopt, Reject(err, refused->title, refused->text)};
     }
 
     options.load = load;

@@ -41,6 +41,10 @@ struct CliOptions {
     std::vector<std::pair<Field, std::string>> presets;
     std::optional<std::string> sexAnswer;    // answers the sex prompt
     std::optional<std::string> levelAnswer;  // answers the level prompt
+    // Names and codenames: on, from this origin (empty for any); and those the user gave.
+    std::optional<std::string> namesOrigin;
+    std::optional<std::string> name;
+    std::optional<std::string> alias;
 };
 
 struct ParseOutcome {

@@ -31,6 +31,9 @@ class ModeRunner final : private SheetSink, private Dialogs {
     const SheetMoment& moment() const { return moment_; }
     const std::string& messages() const { return messages_; }
 
+    // Names and codenames for the characters from now on; none with null.
+    void SetNamer(SheetNamer* namer) { modes_.SetNamer(namer); }
+
   private:
     void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) override;
     std::optional<std::string> Prompt(Question question, const std::string& message,

@@ -1,6 +1,7 @@
 #include "frontend/field_checks.h"
 
 #include "core/rules/height_weight.h"
+#include "core/sheet/character_sheet.h"
 #include "platform/utf8_text.h"
 
 namespace dossier {
@@ -47,6 +48,16 @@ bool CheckLevelOnLeave(CharacterRecord& record, Dialogs& dialogs) {
 
 void RollWeightOnLeave(CharacterRecord& record) {
     RollWeight(record);
+}
+
+std::optional<UserMessage> CheckNameText(std::string_view what, std::string_view text) {
+    bool control = false;
+    for (const char c : text)
+        control = control || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    if (!control && CharacterCount(text) <= kLongestName) return std::nullopt;
+    return UserMessage{std::string(what) + " takes at most " + std::to_string(kLongestName) +
+                           " characters and no control characters.",
+                       "Invalid " + std::string(what)};
 }
 
 UserMessage MessageFor(const FieldValueError& error) {

@@ -42,6 +42,10 @@ struct UserMessage {
     std::string title;
 };
 
+// A name or alias the user gives ("Name", "Alias"): the sheet's line holds at most 20
+// characters and no control character. Nothing when the text will do.
+std::optional<UserMessage> CheckNameText(std::string_view what, std::string_view text);
+
 // What to tell the user when a generation stops on a value it cannot use.
 UserMessage MessageFor(const FieldValueError& error);
 UserMessage MessageFor(const WriteError& error);

@@ -24,6 +24,9 @@ class GenerationModes {
 
     Outcome Press(Mode mode);
 
+    // Names and codenames for every sheet from now on; none with null.
+    void SetNamer(SheetNamer* namer) { sequence_.SetNamer(namer); }
+
   private:
     template <typename Steps>
     Outcome Run(Steps steps);

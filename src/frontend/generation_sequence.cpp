@@ -68,6 +68,8 @@ void GenerationSequence::RollUnsetTraits() {
 }
 
 void GenerationSequence::WriteCharacterSheet() {
+    sheet_.names = {};
+    if (namer_ != nullptr) namer_->Name(record_, sheet_.names);
     ComposeCharacterSheet(record_, sheet_);
     sink_.Deliver(record_, sheet_);
 }

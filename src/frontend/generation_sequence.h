@@ -2,6 +2,7 @@
 
 #include "core/record/character_record.h"
 #include "core/sheet/character_sheet.h"
+#include "core/sheet/sheet_namer.h"
 #include "core/sheet/sheet_sink.h"
 
 namespace dossier {
@@ -24,9 +25,13 @@ class GenerationSequence {
 
     void WriteCharacterSheet();
 
+    // Every sheet from now on gets a name and codename from the namer; none with null.
+    void SetNamer(SheetNamer* namer) { namer_ = namer; }
+
   private:
     CharacterRecord& record_;
     SheetSink& sink_;
+    SheetNamer* namer_ = nullptr;
     CharacterSheet sheet_;  // kept, so that each sheet reuses the space of the last
 };
 

@@ -58,7 +58,12 @@ TEST(CliTest, HelpVersionAndEveryRefusedUsageWithItsMessage) {
         {{"--load", bad, "--format", "json", "--output", out}, "bad.jsonl: line 1: not JSON"},
         {{"--load", folder.string(), "--format", "json", "--output", out}, "is a folder"},
         {{"--load", bad, "--count", "2", "--output", out}, "--count does not go"},
-        {{"--format", "roster", "--output", "-"}, "needs --output FILE"}};
+        {{"--format", "roster", "--output", "-"}, "needs --output FILE"},
+        {{"--name", "Twenty-one characters", "--output", "-"},
+         "Invalid Name: Name takes at most 20 characters and no control characters."},
+        {{"--alias", "Grey\tHeron", "--output", "-"}, "Invalid Alias: Alias takes at most"},
+        {{"--names", "Atlantis", "--output", "-"},
+         "no names of origin \"Atlantis\"; there are any, American, Danish,"}};
     for (const auto& [args, message] : rows) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.back();
@@ -110,6 +115,54 @@ TEST(CliTest, OnATerminalItSaysWhereTheSheetsWent) {
         {{"--output", "-"}, ""}};
     for (const auto& [args, said] : rows) EXPECT_EQ(RunCli(args, true).err, said) << args.back();
     fs::remove_all(npcs);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(CliTest, NamesChangeOnlyTheirOwnLinesAndStayWithTheSavedCharacter) {
+    const std::vector<std::string> plain =
+        Lines(RunCli({"--count", "9", "--seed", "7", "--output", "-"}).out);
+    const CliRun named = RunCli({"--count", "9", "--seed", "7", "--names", "--output", "-"});
+    const std::vector<std::string> lines = Lines(named.out);
+    ASSERT_EQ(lines.size(), plain.size());
+    int changed = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i] == plain[i]) continue;
+        ++changed;
+        EXPECT_TRUE(lines[i].starts_with("\"Name  ") || lines[i].starts_with("\"Alias "))
+            << lines[i];
+    }
+    EXPECT_EQ(changed, 18);
+
+    const fs::path saved = testing::UniqueTempPath("cli-names").concat(".jsonl");
+    ASSERT_EQ(RunCli({"--count", "9", "--seed", "7", "--names", "--format", "json", "--output",
+                      saved.string()})
+                  .exitCode,
+              0);
+    EXPECT_EQ(RunCli({"--load", saved.string(), "--output", "-"}).out, named.out);
+    // Run again in a mode, a loaded character keeps its name unless the user gives another.
+    const CliRun again = RunCli(
+        {"--load", saved.string(), "--mode", "traits", "--alias", "Grey Heron", "--output", "-"});
+    std::vector<std::string> names, given;
+    for (const std::string& line : lines)
+        if (line.starts_with("\"Name  ")) names.push_back(line.substr(0, 27));
+    for (const std::string& line : Lines(again.out)) {
+        if (line.starts_with("\"Name  ")) given.push_back(line.substr(0, 27));
+        if (line.starts_with("\"Alias ")) {
+            EXPECT_EQ(line.substr(0, 27), "\"Alias Grey Heron__________");
+        }
+    }
+    EXPECT_EQ(given, names);
+    fs::remove(saved);
+
+    const std::string origins = RunCli({"--list-origins"}).out;
+    EXPECT_EQ(Lines(origins).size(), 16U);
+    EXPECT_NE(origins.find("\nRussian: "), std::string::npos) << origins;
 }
 
 }  // namespace
