@@ -3,11 +3,13 @@
 // Or saves what the display shows of a window of another program, such as dossier.exe under
 // Wine, found by its X window id (xdotool search):
 //   dossier_screenshots --window ID FILE.png
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -32,8 +34,14 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
 
     dossier::SeededDice dice(4);
+    dossier::SeededDice nameDice(4);
+    // Settings of its own: the pictures never depend on what a user chose.
+    QSettings settings(QDir::tempPath() + "/dossier-screenshot-settings.ini", QSettings::IniFormat);
+    settings.clear();
     dossier::WindowServices services;
     services.dice = &dice;
+    services.nameDice = &nameDice;
+    services.settings = &settings;
     services.sheetPath = (QDir::tempPath() + "/dossier-screenshot-char.txt").toStdString();
     dossier::MainWindow window(services);
     window.show();
@@ -67,6 +75,14 @@ int main(int argc, char** argv) {
             QApplication::processEvents();
             QTimer::singleShot(300, [&] {
                 window.aboutBox()->grab().save(folder + "/about.png");
+                window.aboutBox()->close();
+                // Names filled in: the status line under the tabs shows them.
+                window.findChild<QAction*>("mnuFillInNames")->trigger();
+                window.tabs()->setCurrentIndex(2);
+                QMetaObject::invokeMethod(window.findChild<QObject*>("cmdQuikGen"), "click");
+                window.tabs()->setCurrentIndex(0);
+                QApplication::processEvents();
+                window.grab().save(folder + "/names-status.png");
                 QApplication::quit();
             });
         });

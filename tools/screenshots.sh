@@ -8,5 +8,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" build/tools/dossier_screenshots docs/scre
 scratch=$(mktemp -d)
 build/bin/dossier-cli --count 12 --seed 3 --format roster-pdf --output "$scratch/roster.pdf"
 pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$scratch/roster.pdf" docs/screenshots/roster-page
+# The same with names and codenames filled in.
+build/bin/dossier-cli --count 12 --seed 3 --names --format roster-pdf --output "$scratch/named.pdf"
+pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$scratch/named.pdf" docs/screenshots/roster-page-names
 rm -rf "$scratch"
 ls docs/screenshots

@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(previous);
     for (const QString& warning : startupWarnings) std::cerr << warning.toStdString() << '\n';
     startupWarnings.clear();
+    QApplication::setOrganizationName(dossier::kApplicationTitle);
     QApplication::setApplicationName(dossier::kApplicationTitle);
     QApplication::setApplicationVersion(QString::fromStdString(kVersion));
     QApplication::setDesktopFileName("dossier");

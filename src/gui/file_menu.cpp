@@ -37,6 +37,8 @@ void FileMenu::PressEnded() {
     if (auto delivered = sink_.TakeDelivered()) {
         current_ = dossier::SaveCharacter(record_, delivered->first, delivered->second, "window");
         session_.push_back(*current_);
+        currentInSession_ = true;
+        emit CurrentChanged();
     }
 }
 
@@ -110,6 +112,25 @@ void FileMenu::OpenCharacter() {
     }
     TypeInto(record_, character);
     current_ = character;
+    currentInSession_ = false;
+    emit CurrentChanged();
+}
+
+bool FileMenu::Rename(const CharacterNames& names) {
+    if (!HaveSheet("New Name")) return false;
+    SavedCharacter renamed = *current_;
+    renamed.names = names;
+    renamed.sheetText = LaidOutSheet(renamed);
+    try {
+        WriteSheetFile(sink_.path(), renamed.sheetText);
+    } catch (const WriteError& error) {
+        Tell(error.what(), "New Name");
+        return false;
+    }
+    if (currentInSession_) session_.back() = renamed;
+    current_ = std::move(renamed);
+    emit CurrentChanged();
+    return true;
 }
 
 void FileMenu::PrintSheet() {

@@ -28,12 +28,23 @@ class FileMenu final : public QObject {
 
     const std::vector<SavedCharacter>& session() const { return session_; }
 
+    // The character whose sheet is the sheet file, if any.
+    const SavedCharacter* current() const { return current_ ? &*current_ : nullptr; }
+    // Gives it another name and codename: its sheet is laid out again from what was rolled for
+    // it, and written; the session's roster holds the new names. False, and the user told why,
+    // when the sheet cannot be written.
+    bool Rename(const CharacterNames& names);
+
     void SaveSheetAs();
     void SaveCharacter();
     void OpenCharacter();
     void PrintSheet();
     void ExportSheetAsPdf();
     void SessionRoster();
+
+  signals:
+    // Another character's sheet is the sheet file, or the same under another name.
+    void CurrentChanged();
 
   private:
     bool HaveSheet(const char* title);
@@ -45,6 +56,7 @@ class FileMenu final : public QObject {
     FileChooser& chooser_;
     std::optional<SavedCharacter> current_;  // the character whose sheet is the sheet file
     std::vector<SavedCharacter> session_;
+    bool currentInSession_ = false;  // it is the session's last: it was generated, not opened
 };
 
 }  // namespace dossier

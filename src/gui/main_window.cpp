@@ -83,6 +83,7 @@ AboutBox* MainWindow::aboutBox() const {
 void MainWindow::BuildMenu() {
     QMenu* mnuFile = menuBar()->addMenu("&File");
     fileMenu_ = new FileMenu(mnuFile, *record_, *sink_, *services_.dialogs, *services_.files);
+    namesMenu_ = new NamesMenu(this, *modes_, *fileMenu_, *services_.nameDice, *services_.settings);
     QMenu* mnuHelp = menuBar()->addMenu("&Help");
     mnuHelp->setObjectName("mnuHelp");
     QAction* mnuAbout = mnuHelp->addAction("&About");

@@ -9,6 +9,7 @@
 #include "frontend/generation_modes.h"
 #include "frontend/sheet_file_sink.h"
 #include "gui/file_menu.h"
+#include "gui/names_menu.h"
 #include "gui/window_services.h"
 
 class QTabWidget;
@@ -32,6 +33,7 @@ class MainWindow final : public QMainWindow, private RecordListener {
     QTabWidget* tabs() const { return tabs_; }
     AboutBox* aboutBox() const;
     FileMenu* fileMenu() const { return fileMenu_; }
+    NamesMenu* namesMenu() const { return namesMenu_; }
 
     // Shows the controls the record's texts.
     void Refresh();
@@ -58,6 +60,7 @@ class MainWindow final : public QMainWindow, private RecordListener {
     std::array<QWidget*, kFieldCount> controls_{};
     QPointer<AboutBox> about_;
     FileMenu* fileMenu_ = nullptr;
+    NamesMenu* namesMenu_ = nullptr;
     FocusChecks* focusChecks_ = nullptr;
     bool refreshing_ = false;
 };

@@ -1,6 +1,7 @@
 #include "gui/window_services.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 
 #include "core/dice/random_dice.h"
 #include "gui/qt_dialogs.h"
@@ -24,6 +25,8 @@ OwnServices::OwnServices(WindowServices& services, QWidget* window) {
     FillIn(services.dialogs, dialogs_, [window] { return std::make_unique<QtDialogs>(window); });
     FillIn(services.viewer, viewer_, [] { return std::make_unique<DesktopSheetViewer>(); });
     FillIn(services.files, files_, [window] { return std::make_unique<QtFileChooser>(window); });
+    FillIn(services.nameDice, nameDice_, [] { return std::make_unique<ClockDice>(); });
+    FillIn(services.settings, settings_, [] { return std::make_unique<QSettings>(); });
     if (services.sheetPath.empty()) services.sheetPath = DefaultSheetPath();
     if (!services.exitProgram) services.exitProgram = [] { QCoreApplication::exit(0); };
 }

@@ -9,6 +9,7 @@
 #include "gui/file_chooser.h"
 #include "platform/sheet_viewer.h"
 
+class QSettings;
 class QWidget;
 
 namespace dossier {
@@ -21,6 +22,8 @@ struct WindowServices {
     std::filesystem::path sheetPath;    // the default sheet path when empty
     std::function<void()> exitProgram;  // ends the application with status 0 when empty
     FileChooser* files = nullptr;       // Qt's file, choice and print dialogs when null
+    Dice* nameDice = nullptr;           // dice of the names' own, the clock's when null
+    QSettings* settings = nullptr;      // the user's settings when null
 };
 
 // Fills in what was not given, with services that live as long as this.
@@ -34,6 +37,8 @@ class OwnServices {
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<SheetViewer> viewer_;
     std::unique_ptr<FileChooser> files_;
+    std::unique_ptr<Dice> nameDice_;
+    std::unique_ptr<QSettings> settings_;
 };
 
 }  // namespace dossier

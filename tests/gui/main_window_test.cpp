@@ -4,11 +4,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTabBar>
@@ -18,6 +21,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "core/dice/random_dice.h"
 #include "core/saved/character_json.h"
@@ -29,6 +33,7 @@
 #include "gui/main_window.h"
 #include "gui/window_layout.h"
 #include "gui/wrapping_button.h"
+#include "platform/utf8_text.h"
 #include "support/frontend_fakes.h"
 #include "support/test_support.h"
 
@@ -85,13 +90,17 @@ class MainWindowTest : public ::testing::Test {
     void SetUp() override {
         fs::create_directories(folder);
         files.printed = folder / "printed.pdf";
-        window = std::make_unique<MainWindow>(WindowServices{
-            &dice, realDialogs ? nullptr : &dialogs, &viewer, sheet, [this] { ++exits; }, &files});
+        window = std::make_unique<MainWindow>(
+            WindowServices{&dice, realDialogs ? nullptr : &dialogs, &viewer, sheet,
+                           [this] { ++exits; }, &files, &nameDice, &settings});
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    void TearDown() override { fs::remove_all(folder); }
+    void TearDown() override {
+        fs::remove_all(folder);
+        fs::remove(folder.string() + "-settings.ini");
+    }
 
     template <typename T = QWidget>
     T* Find(const char* name) const {
@@ -119,11 +128,14 @@ class MainWindowTest : public ::testing::Test {
     std::string Sheet() const { return ReadAll(sheet); }
 
     SeededDice dice{99};
+    SeededDice nameDice{7};
     testing::ScriptedDialogs dialogs;
     RecordingViewer viewer;
     ScriptedFiles files;
     fs::path folder = testing::UniqueTempPath("window");
     fs::path sheet = folder / "char.txt";
+    QSettings settings{QString::fromStdString(folder.string() + "-settings.ini"),
+                       QSettings::IniFormat};
     int exits = 0;
     bool realDialogs = false;
     std::unique_ptr<MainWindow> window;
@@ -299,14 +311,16 @@ TEST_F(FileMenuTest, ACharacterSavedAndOpenedAgainGivesTheSameSheet) {
     Generate();
     const std::string saved = Sheet();
     const std::string level = Text(txtLevel);
-    files.paths = {folder / "npc.json", folder / "copy.txt"};
+    // A name beyond ASCII, which Windows takes only through its wide-character calls.
+    const fs::path npc = folder / u8"M\u00fcller.json";
+    files.paths = {npc, folder / "copy.txt"};
     Trigger("mnuSaveCharacter");
     Trigger("mnuSaveSheetAs");
     EXPECT_EQ(ReadAll(folder / "copy.txt"), saved) << "the sheet file, byte for byte";
 
     Generate();
     ASSERT_NE(Sheet(), saved);
-    files.paths = {folder / "npc.json"};
+    files.paths = {npc};
     Trigger("mnuOpenCharacter");
     EXPECT_EQ(Sheet(), saved) << "its saved sheet is the sheet file again";
     EXPECT_EQ(Text(txtLevel), level);
@@ -314,6 +328,40 @@ TEST_F(FileMenuTest, ACharacterSavedAndOpenedAgainGivesTheSameSheet) {
     Click("cmdSrandT");
     EXPECT_EQ(Text(cboRace), race);
     EXPECT_NE(Sheet(), saved);
+}
+
+TEST_F(FileMenuTest, NamesFilledInShowUnderTheTabsAndANewNameRewritesOnlyTheirLines) {
+    auto* status = Find<QLabel>("lblNames");
+    Generate();
+    EXPECT_NE(Sheet().find("\"Name  ____________________     Age"), std::string::npos);
+    EXPECT_FALSE(status->isVisible()) << "off, the window is as it always was";
+    EXPECT_FALSE(window->findChild<QAction*>("mnuNewName")->isEnabled());
+
+    Trigger("mnuFillInNames");
+    const QList<QAction*> origins = window->findChild<QMenu*>("mnuOrigin")->actions();
+    origins.at(1)->trigger();
+    Generate();
+    const std::string first = Sheet();
+    const QString shown = status->text();
+    EXPECT_TRUE(status->isVisible());
+    ASSERT_TRUE(shown.startsWith("Name: ")) << shown.toStdString();
+    const std::string name = shown.mid(6, shown.indexOf("   Alias: ") - 6).toStdString();
+    EXPECT_NE(first.find("\"Name  " + name + std::string(20 - CharacterCount(name), '_')),
+              std::string::npos)
+        << name;
+
+    Trigger("mnuNewName");
+    EXPECT_NE(status->text(), shown);
+    std::istringstream was(first), now(Sheet());
+    int line = 0;
+    for (std::string a, b; std::getline(was, a) && std::getline(now, b); ++line)
+        EXPECT_EQ(a != b, line == 1 || line == 2) << line << ": " << b;
+
+    // Remembered for the next window.
+    window.reset();
+    SetUp();
+    EXPECT_TRUE(window->findChild<QAction*>("mnuFillInNames")->isChecked());
+    EXPECT_TRUE(window->findChild<QMenu*>("mnuOrigin")->actions().at(1)->isChecked());
 }
 
 TEST_F(FileMenuTest, AFileOfSeveralLetsTheUserPickAndABadOneChangesNothing) {
