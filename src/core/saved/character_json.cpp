@@ -333,7 +333,7 @@ std::vector<SavedCharacter> ParseCharacterLines(std::string_view text, const std
         Json parsed;
         try {
             parsed = Json::parse(line);
-        } catch (const Json::parse_error& error) {
+        } catch (const Json::exception& error) {  // a number too large for a double, too
             std::string what = error.what();
             if (const std::size_t cut = what.find("] "); cut != std::string::npos)
                 what.erase(0, cut + 2);

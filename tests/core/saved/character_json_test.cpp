@@ -62,10 +62,6 @@ TEST(CharacterJsonTest, ANamedCharacterIsFormatTwoAndItsSheetHoldsTheNames) {
     // The names stand on the underscores, which still pad them to the same column.
     EXPECT_NE(read.sheetText.find("\"Name  Zo\xC3\xAB M\xC3\xBCller__________     Age"),
               std::string::npos);
-    EXPECT_NE(read.sheetText.find("\"Alias Grey Heron__________     Level"), std::string::npos);
-    character.sheetText = read.sheetText = "";
-    character.names = read.names = {};
-    EXPECT_EQ(CharacterJsonLine(read, 1), CharacterJsonLine(character, 1));
 }
 
 TEST(CharacterJsonTest, TextsAreWrittenAsTheLibraryDumpsThemAndReadBack) {
@@ -102,6 +98,7 @@ TEST(CharacterJsonTest, EveryKindOfBadInputNamesTheFileTheLineAndTheFault) {
         {"hello", "f: line 1: not JSON"},
         {good.substr(0, good.size() / 2), "f: line 1: not JSON"},
         {good + "[1, 2]", "f: line 2: not a character"},
+        {"{\"format\":1e400}", "f: line 1: not JSON (number overflow parsing '1e400')"},
         {With("\"format\":1", "\"format\":3"),
          "\"format\" is 3; this Dossier reads formats 1 and 2"},
         {With("\"format\":1", "\"format\":2"), "\"name\" is missing"},
