@@ -1,5 +1,6 @@
 #include "naming/name_drawer.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "platform/utf8_text.h"
@@ -101,15 +102,21 @@ std::string NameDrawer::DrawName(std::string_view sex, std::string& origin) {
     const std::size_t surname = static_cast<std::size_t>(Roll(list.surnames.size()) - 1);
     // Where that pair was drawn before, the next unused one; with "any", in the next origin
     // when one has no pair left. When none is left anywhere, names come round again.
-    std::optional<std::size_t> pair = Unused(list, given * list.surnames.size() + surname);
+    const std::size_t rolled = given * list.surnames.size() + surname;
+    std::optional<std::size_t> pair = Unused(list, rolled);
     for (std::size_t other = 1; !pair && !origin_ && other < origins; ++other) {
         pair = Unused(listOf((drawn + other) % origins), 0);
         if (pair) drawn = (drawn + other) % origins;
     }
+    if (!pair) {  // every name of the list that fits was drawn: they come round again
+        for (const std::uint32_t id : list.given)
+            for (const std::uint32_t other : list.surnames)
+                usedNames_[id * surnames_.size() + other] = false;
+        pair = Unused(list, rolled);
+    }
     const List& from = listOf(drawn);
-    const std::size_t chosen = pair ? *pair : given * list.surnames.size() + surname;
-    const std::uint32_t givenId = from.given[chosen / from.surnames.size()];
-    const std::uint32_t surnameId = from.surnames[chosen % from.surnames.size()];
+    const std::uint32_t givenId = from.given[*pair / from.surnames.size()];
+    const std::uint32_t surnameId = from.surnames[*pair % from.surnames.size()];
     usedNames_[givenId * surnames_.size() + surnameId] = true;
     origin = NameOrigins()[drawn].origin;
     return std::string(givenNames_[givenId]) + " " + std::string(surnames_[surnameId]);
@@ -120,9 +127,13 @@ std::string NameDrawer::DrawAlias() {
     const auto nouns = AliasNouns();
     std::size_t pair = static_cast<std::size_t>(Roll(adjectives.size()) - 1) * nouns.size() +
                        static_cast<std::size_t>(Roll(nouns.size()) - 1);
-    for (std::size_t step = 0; step < usedAliases_.size() && usedAliases_[pair]; ++step)
-        pair = (pair + 1) % usedAliases_.size();
+    if (aliasesDrawn_ == usedAliases_.size()) {  // every codename was drawn: a new round
+        std::fill(usedAliases_.begin(), usedAliases_.end(), false);
+        aliasesDrawn_ = 0;
+    }
+    while (usedAliases_[pair]) pair = (pair + 1) % usedAliases_.size();
     usedAliases_[pair] = true;
+    ++aliasesDrawn_;
     return std::string(adjectives[pair / nouns.size()]) + " " +
            std::string(nouns[pair % nouns.size()]);
 }

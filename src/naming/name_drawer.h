@@ -56,6 +56,7 @@ class NameDrawer final : public SheetNamer {
     std::vector<List> female_, male_;                      // by origin
     // Which full names and codenames were drawn: a bit for each given name and surname pair.
     std::vector<bool> usedNames_, usedAliases_;
+    std::size_t aliasesDrawn_ = 0;
     std::optional<std::string> fixedName_, fixedAlias_;
     std::string fixedOrigin_;
 };

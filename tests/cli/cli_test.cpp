@@ -117,52 +117,35 @@ TEST(CliTest, OnATerminalItSaysWhereTheSheetsWent) {
     fs::remove_all(npcs);
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
-
 TEST(CliTest, NamesChangeOnlyTheirOwnLinesAndStayWithTheSavedCharacter) {
     const std::vector<std::string> plain =
-        Lines(RunCli({"--count", "9", "--seed", "7", "--output", "-"}).out);
+        testing::Lines(RunCli({"--count", "9", "--seed", "7", "--output", "-"}).out);
     const CliRun named = RunCli({"--count", "9", "--seed", "7", "--names", "--output", "-"});
-    const std::vector<std::string> lines = Lines(named.out);
+    const std::vector<std::string> lines = testing::Lines(named.out);
     ASSERT_EQ(lines.size(), plain.size());
-    int changed = 0;
+    std::vector<std::string> names;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i] == plain[i]) continue;
-        ++changed;
-        EXPECT_TRUE(lines[i].starts_with("\"Name  ") || lines[i].starts_with("\"Alias "))
-            << lines[i];
+        const bool own = lines[i].starts_with("\"Name  ") || lines[i].starts_with("\"Alias ");
+        EXPECT_EQ(lines[i] != plain[i], own) << lines[i];
+        if (lines[i].starts_with("\"Name  ")) names.push_back(lines[i].substr(0, 27));
     }
-    EXPECT_EQ(changed, 18);
 
-    const fs::path saved = testing::UniqueTempPath("cli-names").concat(".jsonl");
-    ASSERT_EQ(RunCli({"--count", "9", "--seed", "7", "--names", "--format", "json", "--output",
-                      saved.string()})
-                  .exitCode,
-              0);
-    EXPECT_EQ(RunCli({"--load", saved.string(), "--output", "-"}).out, named.out);
+    const std::string saved = testing::UniqueTempPath("cli-names").string() + ".jsonl";
+    RunCli({"--count", "9", "--seed", "7", "--names", "--format", "json", "--output", saved});
+    EXPECT_EQ(RunCli({"--load", saved, "--output", "-"}).out, named.out);
     // Run again in a mode, a loaded character keeps its name unless the user gives another.
-    const CliRun again = RunCli(
-        {"--load", saved.string(), "--mode", "traits", "--alias", "Grey Heron", "--output", "-"});
-    std::vector<std::string> names, given;
-    for (const std::string& line : lines)
-        if (line.starts_with("\"Name  ")) names.push_back(line.substr(0, 27));
-    for (const std::string& line : Lines(again.out)) {
+    const CliRun again =
+        RunCli({"--load", saved, "--mode", "traits", "--alias", "Grey Heron", "--output", "-"});
+    std::vector<std::string> given;
+    for (const std::string& line : testing::Lines(again.out)) {
         if (line.starts_with("\"Name  ")) given.push_back(line.substr(0, 27));
-        if (line.starts_with("\"Alias ")) {
-            EXPECT_EQ(line.substr(0, 27), "\"Alias Grey Heron__________");
-        }
+        EXPECT_TRUE(!line.starts_with("\"Alias ") || line.starts_with("\"Alias Grey Heron______"))
+            << line;
     }
     EXPECT_EQ(given, names);
     fs::remove(saved);
 
-    const std::string origins = RunCli({"--list-origins"}).out;
-    EXPECT_EQ(Lines(origins).size(), 16U);
-    EXPECT_NE(origins.find("\nRussian: "), std::string::npos) << origins;
+    EXPECT_EQ(testing::Occurrences(RunCli({"--list-origins"}).out, " male given names, "), 16);
 }
 
 }  // namespace

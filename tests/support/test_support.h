@@ -30,6 +30,7 @@ class RecordFixture : public ::testing::Test {
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,13 @@ inline std::string ReadableExpected(std::string sheet) {
     for (std::size_t at; (at = sheet.find("\",\"")) != std::string::npos;) sheet.erase(at, 3);
     std::erase(sheet, '"');
     return Squeezed(sheet);
+}
+
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
 }
 
 inline int Occurrences(std::string_view text, std::string_view part) {
