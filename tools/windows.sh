@@ -18,12 +18,21 @@ case "${1:-build}" in
     test)
         # The build's own Wine prefix, made once, before tests that run side by side would
         # each start making it.
+        # Wine has been seen to leave a prefix half made on its first run on a machine (no
+        # kernel32.dll), so one without its registry is made again, twice at most.
         prefix=$PWD/build-windows/wine-prefix
-        if [ ! -d "$prefix" ]; then
+        for attempt in 1 2; do
+            [ -f "$prefix/system.reg" ] && break
+            rm -rf "$prefix"
             env "${wine_env[@]}" WINEPREFIX="$prefix" /usr/lib/wine/wine64 wineboot --init \
-                >/dev/null 2>&1
+                >/dev/null 2>&1 || true
             WINEPREFIX="$prefix" /usr/lib/wine/wineserver -w
-        fi
+        done
+        [ -f "$prefix/system.reg" ] || {
+            echo "test-windows: Wine could not make its prefix $prefix; to see why, run" \
+                "WINEPREFIX=$prefix /usr/lib/wine/wine64 wineboot --init" >&2
+            exit 1
+        }
         # The window's tests draw on Windows' own platform, which Wine shows in an X display.
         xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows -j "${JOBS:-$(nproc)}"
         # The zip, used end to end; the host's screenshot tool saves what Wine shows.
