@@ -52,18 +52,7 @@ apt-get source --download-only "qt6-base=$version" > "$log" 2>&1 || {
     for patch in debian/patches/cve-*; do patch -d qtbase-everywhere-src-* -p1 < "$patch"; done
 } >> "$log" 2>&1 || fail "unpacking and patching the source" "$log"
 
-cat > toolchain.cmake <<EOF
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-EOF
+echo "include(\"$project/cmake/mingw-w64-compilers.cmake\")" > toolchain.cmake
 
 # Only what the window and the PDFs need: no OpenGL, D-Bus, ICU, SQL, network, XML or tablet
 # events (its header is not in Debian's source), the image and text libraries Qt carries.
