@@ -1,7 +1,6 @@
 #include "cli/cli_options.h"
 
 #include <CLI/CLI.hpp>
-#include <cctype>
 #include <charconv>
 #include <filesystem>
 #include <ostream>
@@ -127,13 +126,6 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
         return 2;
     }
     return 0;
-}
-
-std::string Folded(std::string_view text) {
-    std::string folded;
-    for (const char c : text)
-        folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return folded;
 }
 
 // "American, Danish, ... and Swiss".
@@ -263,7 +255,7 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     }
     // A name or alias given turns names on; the rest is drawn from any origin.
     if (namesOption->count() > 0 || options.name || options.alias) {
-        if (namesOrigin.empty() || Folded(namesOrigin) == "any") {
+        if (namesOrigin.empty()) {
             options.namesOrigin = "";
         } else if (const auto origin = FindOrigin(namesOrigin)) {
             options.namesOrigin = std::string(*origin);

@@ -29,6 +29,7 @@ std::uint32_t IdOf(std::string_view text, std::vector<std::string_view>& texts,
 }  // namespace
 
 std::optional<std::string_view> FindOrigin(std::string_view typed) {
+    if (Folded(typed) == "any") return std::string_view();
     for (const OriginNames& names : NameOrigins())
         if (Folded(names.origin) == Folded(typed)) return names.origin;
     return std::nullopt;

@@ -14,7 +14,7 @@
 namespace dossier {
 
 // The origin the typed text names, matched without regard to case, blanks, hyphens or
-// underscores ("south-african" is "South African"); nothing when it names none.
+// underscores ("south-african" is "South African"), empty for "any"; nothing when it names none.
 std::optional<std::string_view> FindOrigin(std::string_view typed);
 
 // Draws names that suit the origin chosen, and codenames, from dice of its own: turning names
