@@ -73,14 +73,11 @@ TEST(NameDrawerTest, OnceAllWereDrawnTheyComeRoundAgainAndStillFit) {
 }
 
 TEST(NameDrawerTest, EveryNameAndCodenameFitsTheSheetAndItsCodePage) {
-    for (const OriginNames& o : NameOrigins()) {
-        for (const auto list : {o.female, o.male, o.surnames, o.femaleSurnames, o.maleSurnames}) {
-            for (const std::string_view name : list) {
+    for (const OriginNames& o : NameOrigins())
+        for (const auto list : {o.female, o.male, o.surnames, o.femaleSurnames, o.maleSurnames})
+            for (const std::string_view name : list)
                 EXPECT_TRUE(InCp1252(name) && CharacterCount(name) < kLongestName - 1)
                     << o.origin << ": " << name;
-            }
-        }
-    }
     for (const std::string_view adjective : AliasAdjectives()) {
         for (const std::string_view noun : AliasNouns()) {
             const std::string alias = std::string(adjective) + " " + std::string(noun);
