@@ -4,7 +4,7 @@
 # files it writes read back on the host. The window's tabs are saved as PNGs in the folder of
 # SCREENSHOTS (default: build-windows/screenshots).
 #   tests/gui/end_to_end_windows.sh ZIP STAND_IN_VIEWER SCREENSHOT_TOOL
-set -euo pipefail
+set -Eeuo pipefail  # -E: a command failing inside a function is reported too
 [ $# -eq 3 ] || { echo "usage: $0 ZIP STAND_IN_VIEWER SCREENSHOT_TOOL" >&2; exit 2; }
 [ -n "${DISPLAY:-}" ] || exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 zip=$(realpath "$1") recorder=$(realpath "$2") grab=$(realpath "$3")
@@ -14,11 +14,11 @@ export WINEPREFIX=$scratch/prefix WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES
 wine=/usr/lib/wine/wine64
 drive=$WINEPREFIX/drive_c
 trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
-trap 'echo "end-to-end: FAILED at line $LINENO: $BASH_COMMAND" >&2' ERR
+trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
 
 step() { echo "end-to-end: $*"; }
 # Without a window manager the keyboard goes to the window under the pointer; xdotool says so.
-x() { xdotool "$@" 2>/dev/null; }
+x() { xdotool "$@" 2>> "$scratch/xdotool.log"; }
 # What the window showed and the program said, where it fails, for the log to tell why.
 fail() {
     echo "end-to-end: FAILED: $*" >&2
@@ -27,19 +27,28 @@ fail() {
             echo "end-to-end: the window as it was: $shots/windows-failure.png" >&2
     fi
     [ -s "$scratch/program.log" ] && sed 's/^/dossier.exe: /' "$scratch/program.log" >&2
+    [ -s "$scratch/xdotool.log" ] && tail -n 5 "$scratch/xdotool.log" | sed 's/^/xdotool: /' >&2
     exit 1
 }
 # Waits up to half a minute (a loaded machine, Wine's first use of a program) for a file to
 # appear, or to be the same as another.
 await() { for _ in $(seq 300); do [ -s "$1" ] && return 0; sleep 0.1; done; fail "$2"; }
 await_same() { for _ in $(seq 300); do cmp -s "$1" "$2" && return 0; sleep 0.1; done; fail "$3"; }
-# Types a path into a file dialog's name box, over what it suggests, and presses Enter.
-answer() {  # the dialog's title, the path
-    local dialog
-    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [ -n "$dialog" ] || fail "no $1 dialog"
+# Opens a file dialog with keys, types a path into its name box over what it suggests, and
+# presses Enter. With no window manager to give the focus, keys go to the window under the
+# pointer; keys that opened nothing are pressed again.
+answer() {  # the keys, the dialog's title, the path
+    local dialog=
+    for _ in 1 2 3; do
+        x mousemove --window "$window" 470 $((menu + 320)) && sleep 0.5  # on no control
+        x key --delay 500 Escape $1
+        dialog=$(timeout 15 xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null |
+            head -n 1) || true
+        [ -n "$dialog" ] && break
+    done
+    [ -n "$dialog" ] || fail "no $2 dialog"
     x mousemove --window "$dialog" 10 10 && sleep 0.5
-    x key End shift+Home && x type --delay 30 "$2" && x key Return && sleep 2
+    x key End shift+Home && x type --delay 30 "$3" && x key Return && sleep 2
 }
 # The sheet as a reader sees it: quotes and the field separator gone, blanks squeezed.
 readable() { sed 's/","//; s/"//g' "$1" | tr -s ' \r\n\f' ' ' | sed 's/^ //; s/ $//'; }
@@ -95,7 +104,7 @@ step "a click on Completely Random Generation writes c:\\char.txt, as the window
 click 1200 960 1455 735
 await "$drive/char.txt" "no sheet was written"
 [ "$(grep -c $'\r$' "$drive/char.txt")" -eq "$(wc -l < "$drive/char.txt")" ] || fail "no CR LF"
-x key --window "$window" ctrl+s && answer "Save Character" 'c:\npc.json'
+answer ctrl+s "Save Character" 'c:\npc.json'
 await "$drive/npc.json" "Save Character wrote nothing"
 $wine "$app/dossier-cli.exe" --load 'c:\npc.json' --output - > "$scratch/again.txt"
 cmp -s "$drive/char.txt" "$scratch/again.txt" || fail "the saved character is not the sheet's"
@@ -104,11 +113,11 @@ step "Open Character brings the saved character back"
 cp "$drive/char.txt" "$scratch/first.txt"
 click 1200 960 1455 735
 cmp -s "$drive/char.txt" "$scratch/first.txt" && fail "a second generation wrote the same sheet"
-x key --window "$window" ctrl+o && answer "Open Character" 'c:\npc.json'
+answer ctrl+o "Open Character" 'c:\npc.json'
 await_same "$drive/char.txt" "$scratch/first.txt" "the opened character's sheet differs"
 
 step "Export Sheet as PDF writes the sheet's text"
-x key --window "$window" alt+f && sleep 1 && x key e && answer "Export Sheet as PDF" 'c:\sheet.pdf'
+answer "alt+f e" "Export Sheet as PDF" 'c:\sheet.pdf'
 await "$drive/sheet.pdf" "no PDF was written"
 [ "$(pdftotext -layout "$drive/sheet.pdf" - | tr -s ' \n\f' ' ' | sed 's/^ //; s/ $//')" = \
   "$(readable "$drive/char.txt")" ] || fail "the PDF's text is not the sheet's"
