@@ -5,7 +5,7 @@ function(fail file message)
     message(FATAL_ERROR "${file}: ${message}")
 endfunction()
 
-set(known "female;male;surname;female surname;male surname;adjective;noun")
+set(known "female;male;surname;female surname;male surname;adjective;noun;never")
 set(definitions "")
 set(origins "")
 file(GLOB files ${NAMES}/*.txt)
@@ -54,6 +54,17 @@ foreach(file ${files})
             fail(${file} "needs [adjective] and [noun]")
         endif()
         set(aliases_seen TRUE)
+        set(never_aliases "k_aliases_never")
+        if(never STREQUAL "")
+            set(never_aliases "std::span<const std::string_view>()")
+        endif()
+        continue()
+    endif()
+    if(stem STREQUAL "famous")
+        if(never STREQUAL "")
+            fail(${file} "needs [never]")
+        endif()
+        set(famous_seen TRUE)
         continue()
     endif()
     if(female STREQUAL "" OR male STREQUAL "" OR
@@ -62,9 +73,11 @@ foreach(file ${files})
     endif()
     string(APPEND origins "    {\"${origin}\", ${spans}},\n")
 endforeach()
-if(NOT aliases_seen)
-    message(FATAL_ERROR "${NAMES}/aliases.txt is missing")
-endif()
+foreach(needed aliases famous)
+    if(NOT ${needed}_seen)
+        message(FATAL_ERROR "${NAMES}/${needed}.txt is missing")
+    endif()
+endforeach()
 
 file(WRITE ${OUTPUT}.new "// Made from resources/names by cmake/names_to_cpp.cmake; edit those files.
 #include \"naming/name_lists.h\"
@@ -78,7 +91,7 @@ ${definitions}
 struct Row {
     std::string_view origin;
     std::span<const std::string_view> female, male, surname, femaleSurname, maleSurname,
-        adjective, noun;
+        adjective, noun, never;
 };
 
 constexpr Row kRows[] = {
@@ -108,6 +121,14 @@ std::span<const std::string_view> AliasAdjectives() {
 
 std::span<const std::string_view> AliasNouns() {
     return k_aliases_noun;
+}
+
+std::span<const std::string_view> NeverDrawnAliases() {
+    return ${never_aliases};
+}
+
+std::span<const std::string_view> FamousNames() {
+    return k_famous_never;
 }
 
 }  // namespace dossier

@@ -45,17 +45,60 @@ NameDrawer::NameDrawer(Dice& dice, std::string_view origin) : dice_(dice) {
     SetOrigin(origin);
     for (const OriginNames& names : NameOrigins()) {
         std::vector<std::uint32_t> common = ids(names.surnames, surnames_, surnameIds);
-        const auto surnames = [&](auto own) {
-            std::vector<std::uint32_t> list = ids(own, surnames_, surnameIds);
-            list.insert(list.end(), common.begin(), common.end());
-            return list;
+        const auto table = [&](auto given, auto own) {
+            Table made;
+            made.first = ids(given, givenNames_, givenIds);
+            made.second = ids(own, surnames_, surnameIds);
+            made.second.insert(made.second.end(), common.begin(), common.end());
+            return made;
         };
-        female_.push_back(
-            {ids(names.female, givenNames_, givenIds), surnames(names.femaleSurnames)});
-        male_.push_back({ids(names.male, givenNames_, givenIds), surnames(names.maleSurnames)});
+        female_.push_back(table(names.female, names.femaleSurnames));
+        male_.push_back(table(names.male, names.maleSurnames));
     }
-    usedNames_.resize(givenNames_.size() * surnames_.size());
-    usedAliases_.resize(AliasAdjectives().size() * AliasNouns().size());
+    // A famous full name is barred only where both its words are names of the lists.
+    for (const std::string_view full : FamousNames()) {
+        const std::size_t blank = full.find(' ');
+        const auto given = givenIds.find(full.substr(0, blank));
+        const auto surname = surnameIds.find(full.substr(blank + 1));
+        if (given != givenIds.end() && surname != surnameIds.end())
+            famous_.insert(Key(given->second, surname->second));
+    }
+    placesOfGiven_.resize(givenNames_.size());
+    const auto lengths = [](const std::vector<std::uint32_t>& ids, const auto& texts) {
+        std::vector<std::uint8_t> counted;
+        for (const std::uint32_t id : ids)
+            counted.push_back(
+                static_cast<std::uint8_t>(std::min<std::size_t>(CharacterCount(texts[id]), 255)));
+        return counted;
+    };
+    for (std::uint32_t t = 0; t < 2 * female_.size(); ++t) {
+        Table& table = t < female_.size() ? female_[t] : male_[t - female_.size()];
+        table.firstLength = lengths(table.first, givenNames_);
+        table.secondLength = lengths(table.second, surnames_);
+        table.barred = &famous_;
+        for (std::uint32_t i = 0; i < table.second.size(); ++i)
+            table.placeOfSecond.try_emplace(table.second[i], i);
+        for (std::uint32_t i = 0; i < table.first.size(); ++i)
+            placesOfGiven_[table.first[i]].emplace_back(t, i);
+        Count(table);
+    }
+    const auto adjectives = AliasAdjectives();
+    const auto nouns = AliasNouns();
+    for (std::uint32_t i = 0; i < adjectives.size(); ++i) aliases_.first.push_back(i);
+    for (std::uint32_t i = 0; i < nouns.size(); ++i) aliases_.second.push_back(i);
+    aliases_.firstLength = lengths(aliases_.first, adjectives);
+    aliases_.secondLength = lengths(aliases_.second, nouns);
+    aliases_.barred = &neverAliases_;
+    for (const std::string_view pair : NeverDrawnAliases()) {
+        const std::size_t blank = pair.find(' ');
+        const auto adjective =
+            std::find(adjectives.begin(), adjectives.end(), pair.substr(0, blank));
+        const auto noun = std::find(nouns.begin(), nouns.end(), pair.substr(blank + 1));
+        if (adjective != adjectives.end() && noun != nouns.end())
+            neverAliases_.insert(Key(static_cast<std::uint32_t>(adjective - adjectives.begin()),
+                                     static_cast<std::uint32_t>(noun - nouns.begin())));
+    }
+    Count(aliases_);
 }
 
 void NameDrawer::SetOrigin(std::string_view origin) {
@@ -76,67 +119,78 @@ void NameDrawer::Fix(std::optional<std::string> name, std::optional<std::string>
     fixedOrigin_ = std::move(origin);
 }
 
-// The first pair of the list, from the one drawn on, that fits the sheet and was not drawn yet.
-std::optional<std::size_t> NameDrawer::Unused(const List& list, std::size_t first) {
-    const std::size_t pairs = list.given.size() * list.surnames.size();
-    for (std::size_t step = 0; step < pairs; ++step) {
-        const std::size_t pair = (first + step) % pairs;
-        const std::uint32_t given = list.given[pair / list.surnames.size()];
-        const std::uint32_t surname = list.surnames[pair % list.surnames.size()];
-        const bool fits =
-            CharacterCount(givenNames_[given]) + 1 + CharacterCount(surnames_[surname]) <=
-            kLongestName;
-        if (fits && !usedNames_[given * surnames_.size() + surname]) return pair;
+// Fits the sheet's line and is not barred; by the places of the two words in the table.
+bool NameDrawer::Drawable(const Table& table, std::size_t first, std::size_t second) {
+    return table.firstLength[first] + 1 + table.secondLength[second] <= kLongestName &&
+           !table.barred->contains(Key(table.first[first], table.second[second]));
+}
+
+void NameDrawer::Count(Table& table) {
+    table.used.assign(table.first.size() * table.second.size(), false);
+    table.drawable = 0;
+    for (const std::uint8_t first : table.firstLength)
+        for (const std::uint8_t second : table.secondLength)
+            table.drawable += first + 1 + second <= kLongestName;
+    // The barred pairs are few: take away those of this table that would fit.
+    for (const std::uint64_t key : *table.barred) {
+        const auto first = std::ranges::find(table.first, static_cast<std::uint32_t>(key >> 32));
+        const auto second = std::ranges::find(table.second, static_cast<std::uint32_t>(key));
+        if (first == table.first.end() || second == table.second.end()) continue;
+        table.drawable -= table.firstLength[first - table.first.begin()] + 1 +
+                              table.secondLength[second - table.second.begin()] <=
+                          kLongestName;
     }
-    return std::nullopt;
+    table.left = table.drawable;
+}
+
+void NameDrawer::MarkDrawn(std::uint32_t given, std::uint32_t surname) {
+    for (const auto& [t, place] : placesOfGiven_[given]) {
+        Table& table = t < female_.size() ? female_[t] : male_[t - female_.size()];
+        const auto second = table.placeOfSecond.find(surname);
+        if (second == table.placeOfSecond.end()) continue;
+        const std::size_t pair = place * table.second.size() + second->second;
+        if (!table.used[pair]) {
+            table.used[pair] = true;
+            table.left -= Drawable(table, place, second->second);
+        }
+    }
+}
+
+// Rolls a pair, and rolls again while it was drawn this round, does not fit or is barred, so
+// every pair still to draw is as likely as the next. A table whose pairs were all drawn starts
+// a new round of its own.
+std::pair<std::uint32_t, std::uint32_t> NameDrawer::DrawPair(Table& table) {
+    if (table.left == 0) {
+        std::fill(table.used.begin(), table.used.end(), false);
+        table.left = table.drawable;
+    }
+    for (;;) {
+        const auto first = static_cast<std::size_t>(Roll(table.first.size()) - 1);
+        const auto second = static_cast<std::size_t>(Roll(table.second.size()) - 1);
+        const std::size_t pair = first * table.second.size() + second;
+        const bool drawable = Drawable(table, first, second);
+        // A table with nothing that fits gives what it rolled rather than nothing.
+        if (table.drawable == 0 || (drawable && !table.used[pair]))
+            return {table.first[first], table.second[second]};
+    }
 }
 
 std::string NameDrawer::DrawName(std::string_view sex, std::string& origin) {
-    const std::size_t origins = female_.size();
-    std::size_t drawn = origin_ ? *origin_ : static_cast<std::size_t>(Roll(origins) - 1);
+    const std::size_t drawn =
+        origin_ ? *origin_ : static_cast<std::size_t>(Roll(female_.size()) - 1);
     const bool female = sex == "Female" || (sex != "Male" && Roll(2) == 1);
-    const auto listOf = [&](std::size_t at) -> const List& {
-        return female ? female_[at] : male_[at];
-    };
-    const List& list = listOf(drawn);
-    const std::size_t given = static_cast<std::size_t>(Roll(list.given.size()) - 1);
-    const std::size_t surname = static_cast<std::size_t>(Roll(list.surnames.size()) - 1);
-    // Where that pair was drawn before, the next unused one; with "any", in the next origin
-    // when one has no pair left. When none is left anywhere, names come round again.
-    const std::size_t rolled = given * list.surnames.size() + surname;
-    std::optional<std::size_t> pair = Unused(list, rolled);
-    for (std::size_t other = 1; !pair && !origin_ && other < origins; ++other) {
-        pair = Unused(listOf((drawn + other) % origins), 0);
-        if (pair) drawn = (drawn + other) % origins;
-    }
-    if (!pair) {  // every name of the list that fits was drawn: they come round again
-        for (const std::uint32_t id : list.given)
-            for (const std::uint32_t other : list.surnames)
-                usedNames_[id * surnames_.size() + other] = false;
-        pair = Unused(list, rolled);
-    }
-    const List& from = listOf(drawn);
-    const std::uint32_t givenId = from.given[*pair / from.surnames.size()];
-    const std::uint32_t surnameId = from.surnames[*pair % from.surnames.size()];
-    usedNames_[givenId * surnames_.size() + surnameId] = true;
+    const auto [given, surname] = DrawPair(female ? female_[drawn] : male_[drawn]);
+    MarkDrawn(given, surname);
     origin = NameOrigins()[drawn].origin;
-    return std::string(givenNames_[givenId]) + " " + std::string(surnames_[surnameId]);
+    return std::string(givenNames_[given]) + " " + std::string(surnames_[surname]);
 }
 
 std::string NameDrawer::DrawAlias() {
-    const auto adjectives = AliasAdjectives();
-    const auto nouns = AliasNouns();
-    std::size_t pair = static_cast<std::size_t>(Roll(adjectives.size()) - 1) * nouns.size() +
-                       static_cast<std::size_t>(Roll(nouns.size()) - 1);
-    if (aliasesDrawn_ == usedAliases_.size()) {  // every codename was drawn: a new round
-        std::fill(usedAliases_.begin(), usedAliases_.end(), false);
-        aliasesDrawn_ = 0;
-    }
-    while (usedAliases_[pair]) pair = (pair + 1) % usedAliases_.size();
-    usedAliases_[pair] = true;
-    ++aliasesDrawn_;
-    return std::string(adjectives[pair / nouns.size()]) + " " +
-           std::string(nouns[pair % nouns.size()]);
+    const auto [adjective, noun] = DrawPair(aliases_);
+    const std::size_t pair = adjective * aliases_.second.size() + noun;
+    if (!aliases_.used[pair]) aliases_.left -= Drawable(aliases_, adjective, noun);
+    aliases_.used[pair] = true;
+    return std::string(AliasAdjectives()[adjective]) + " " + std::string(AliasNouns()[noun]);
 }
 
 CharacterNames NameDrawer::Draw(std::string_view sex) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "core/dice/dice.h"
@@ -41,22 +43,39 @@ class NameDrawer final : public SheetNamer {
     void SetOrigin(std::string_view origin);
 
   private:
-    struct List {
-        std::vector<std::uint32_t> given;     // ids of the given names
-        std::vector<std::uint32_t> surnames;  // ids of the surnames they go with
+    using Barred = std::unordered_set<std::uint64_t>;
+    // Pairs of words, one from each side, every pair that may be drawn as likely as the next;
+    // a pair comes again only once every pair of the table was drawn (a new round).
+    struct Table {
+        std::vector<std::uint32_t> first, second;             // ids of the texts
+        std::vector<std::uint8_t> firstLength, secondLength;  // in characters
+        const Barred* barred = nullptr;
+        std::vector<bool> used;    // by first * second.size() + second
+        std::size_t drawable = 0;  // pairs that fit and are not barred
+        std::size_t left = 0;      // drawable pairs not drawn this round
+        std::unordered_map<std::uint32_t, std::uint32_t> placeOfSecond;
     };
+    static std::uint64_t Key(std::uint32_t first, std::uint32_t second) {
+        return std::uint64_t{first} << 32 | second;
+    }
+
     int Roll(std::size_t sides);
-    std::optional<std::size_t> Unused(const List& list, std::size_t first);
+    static bool Drawable(const Table& table, std::size_t first, std::size_t second);
+    static void Count(Table& table);
+    // Marks the pair drawn in every table that holds it, so no other origin gives it again.
+    void MarkDrawn(std::uint32_t first, std::uint32_t second);
+    std::pair<std::uint32_t, std::uint32_t> DrawPair(Table& table);
     std::string DrawName(std::string_view sex, std::string& origin);
     std::string DrawAlias();
 
     Dice& dice_;
     std::optional<std::size_t> origin_;                    // an index of NameOrigins(), or any
     std::vector<std::string_view> givenNames_, surnames_;  // every text once, by its id
-    std::vector<List> female_, male_;                      // by origin
-    // Which full names and codenames were drawn: a bit for each given name and surname pair.
-    std::vector<bool> usedNames_, usedAliases_;
-    std::size_t aliasesDrawn_ = 0;
+    std::vector<Table> female_, male_;                     // by origin
+    Table aliases_;                                        // adjectives and nouns by index
+    Barred famous_, neverAliases_;
+    // Where each given name stands: the table (female_ then male_) and its place there.
+    std::vector<std::vector<std::pair<std::uint32_t, std::uint32_t>>> placesOfGiven_;
     std::optional<std::string> fixedName_, fixedAlias_;
     std::string fixedOrigin_;
 };

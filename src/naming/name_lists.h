@@ -20,5 +20,9 @@ std::span<const OriginNames> NameOrigins();
 // The two words of a codename: "Silent" "Heron".
 std::span<const std::string_view> AliasAdjectives();
 std::span<const std::string_view> AliasNouns();
+// Codenames never drawn ("Silver Fox"), and full names never drawn: heads of state, notorious
+// figures, famous spies real and fictional ("Markus Wolf").
+std::span<const std::string_view> NeverDrawnAliases();
+std::span<const std::string_view> FamousNames();
 
 }  // namespace dossier

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
+#include <span>
 
 #include "core/dice/random_dice.h"
 #include "naming/name_drawer.h"
 #include "platform/utf8_text.h"
+#include "support/scripted_dice.h"
 
 namespace dossier {
 namespace {
@@ -63,6 +66,62 @@ TEST(NameDrawerTest, AnyOriginReachesEveryOneAndABatchRepeatsNothing) {
     EXPECT_EQ(origins.size(), NameOrigins().size());
 }
 
+// The 1-based place of a word in a list, for scripting the roll that picks it.
+int PlaceOf(std::span<const std::string_view> list, std::string_view word) {
+    return static_cast<int>(std::ranges::find(list, word) - list.begin()) + 1;
+}
+
+const OriginNames& Origin(std::string_view origin) {
+    return *std::ranges::find(NameOrigins(), origin, &OriginNames::origin);
+}
+
+// A pair drawn before, a famous full name or a barred codename is rolled again: the next
+// pair is the one rolled, never the next one in the list's order.
+TEST(NameDrawerTest, AClashRollsAgainSoEveryPairStaysAsLikelyAsTheNext) {
+    const OriginNames& american = Origin("American");
+    const int jack = PlaceOf(american.male, "Jack"), ryan = PlaceOf(american.surnames, "Ryan");
+    const int silver = PlaceOf(AliasAdjectives(), "Silver"), fox = PlaceOf(AliasNouns(), "Fox");
+    const auto given = static_cast<std::int16_t>(american.male.size());
+    const auto surnames = static_cast<std::int16_t>(american.surnames.size());
+    const auto adjectives = static_cast<std::int16_t>(AliasAdjectives().size());
+    const auto nouns = static_cast<std::int16_t>(AliasNouns().size());
+    ScriptedDice dice;
+    NameDrawer drawer(dice, "American");
+    // Each row: the name's rolls, the codename's rolls, and what is drawn.
+    const std::tuple<std::vector<int>, std::vector<int>, const char*, const char*> rows[] = {
+        {{1, 1}, {1, 1}, "Aaron Abbott", "Ancient Acorn"},
+        {{1, 1, 2, 3}, {1, 1, 3, 2}, "Abdiel Abshire", "Ardent Albatross"},
+        {{jack, ryan, 3, 1}, {silver, fox, 1, 2}, "Abdul Abbott", "Ancient Albatross"},
+    };
+    for (const auto& [name, alias, expectedName, expectedAlias] : rows) {
+        for (std::size_t i = 0; i < name.size(); ++i)
+            dice.Add(i % 2 == 0 ? given : surnames, name[i]);
+        for (std::size_t i = 0; i < alias.size(); ++i)
+            dice.Add(i % 2 == 0 ? adjectives : nouns, alias[i]);
+        const CharacterNames drawn = drawer.Draw("Male");
+        EXPECT_EQ(drawn.name, expectedName);
+        EXPECT_EQ(drawn.alias, expectedAlias);
+        EXPECT_EQ(dice.Remaining(), 0u);
+    }
+}
+
+// "Any" picks the origin first, each as likely as the next, at every point of a batch: an
+// origin whose names ran out comes round again instead of handing its share to another.
+TEST(NameDrawerTest, AnyGivesEveryOriginTheSameShareEvenAfterSmallOnesRanOut) {
+    SeededDice dice(4);
+    NameDrawer drawer(dice);
+    const std::size_t origins = NameOrigins().size();
+    const std::size_t batch = 1000 * origins;
+    for (int round = 0; round < 12; ++round) {  // Norwegian's 5,000 male names run out twice
+        std::map<std::string, std::size_t> count;
+        for (std::size_t i = 0; i < batch; ++i) ++count[drawer.Draw("Male").origin];
+        if (round != 0 && round != 11) continue;
+        ASSERT_EQ(count.size(), origins);
+        for (const auto& [origin, drawn] : count)
+            EXPECT_TRUE(drawn > 880 && drawn < 1120) << round << ' ' << origin << ' ' << drawn;
+    }
+}
+
 TEST(NameDrawerTest, OnceAllWereDrawnTheyComeRoundAgainAndStillFit) {
     SeededDice dice(3);
     NameDrawer drawer(dice, "Norwegian");  // 5,000 female names at most
@@ -87,6 +146,8 @@ TEST(NameDrawerTest, EveryNameAndCodenameFitsTheSheetAndItsCodePage) {
         }
     }
     EXPECT_EQ(FindOrigin("south-AFRICAN"), "South African");
+    EXPECT_EQ(FindOrigin("Ukrainian"), "Ukrainian");
+    EXPECT_EQ(FindOrigin("KOREAN"), "Korean");
 }
 
 }  // namespace
