@@ -277,7 +277,15 @@ class Characters {
     // The index-th character (from 1), valid until the next; nothing when the mode would not
     // make it, and messages() says why.
     std::optional<Made> Make(long long index) {
-        if (options_.load && options_.mode == nullptr) return Made(loaded_[index - 1]);
+        if (options_.load && options_.mode == nullptr) {
+            if (!namer_) return Made(loaded_[index - 1]);
+            // Names given or asked for go onto the saved character; nothing else is rolled.
+            renamed_ = loaded_[index - 1];
+            NameFor(index);
+            renamed_.names = namer_->Draw(renamed_.Text(Field::cboSex));
+            renamed_.sheetText = LaidOutSheet(renamed_);
+            return Made(renamed_);
+        }
         const Presets* presets = &options_.presets;
         if (options_.load) {
             // The saved character typed in as presets; the mode's own answers stay.
@@ -310,11 +318,16 @@ class Characters {
         std::optional<std::string> name = options_.name, alias = options_.alias;
         std::string origin;
         const CharacterNames* saved = options_.load ? &loaded_[index - 1].names : nullptr;
+        std::optional<std::string> keptForSex;
         if (saved != nullptr && !saved->empty()) {
-            if (!name) name = saved->name, origin = saved->origin;
+            if (!name) {
+                name = saved->name, origin = saved->origin;
+                // A drawn name follows the sex; one the user typed (no origin) stays.
+                if (!origin.empty()) keptForSex = loaded_[index - 1].Text(Field::cboSex);
+            }
             if (!alias) alias = saved->alias;
         }
-        namer_->Fix(name, alias, origin);
+        namer_->Fix(name, alias, origin, keptForSex);
         runner_->SetNamer(options_.namesOrigin || name ? &*namer_ : nullptr);
     }
 
@@ -325,6 +338,7 @@ class Characters {
     std::optional<NameDrawer> namer_;
     std::optional<ModeRunner> runner_;
     Presets typed_;
+    SavedCharacter renamed_;
 };
 
 }  // namespace

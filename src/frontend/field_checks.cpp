@@ -2,6 +2,7 @@
 
 #include "core/rules/height_weight.h"
 #include "core/sheet/character_sheet.h"
+#include "platform/sheet_file.h"
 #include "platform/utf8_text.h"
 
 namespace dossier {
@@ -51,12 +52,10 @@ void RollWeightOnLeave(CharacterRecord& record) {
 }
 
 std::optional<UserMessage> CheckNameText(std::string_view what, std::string_view text) {
-    bool control = false;
-    for (const char c : text)
-        control = control || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-    if (!control && CharacterCount(text) <= kLongestName) return std::nullopt;
-    return UserMessage{std::string(what) + " takes at most " + std::to_string(kLongestName) +
-                           " characters and no control characters.",
+    const bool blank = text.find_first_not_of(' ') == std::string_view::npos;
+    if (!blank && PrintsWhole(text) && CharacterCount(text) <= kLongestName) return std::nullopt;
+    return UserMessage{std::string(what) + " takes 1 to " + std::to_string(kLongestName) +
+                           " characters that the sheet can print, and not only blanks.",
                        "Invalid " + std::string(what)};
 }
 

@@ -113,8 +113,9 @@ int NameDrawer::Roll(std::size_t sides) {
 }
 
 void NameDrawer::Fix(std::optional<std::string> name, std::optional<std::string> alias,
-                     std::string origin) {
+                     std::string origin, std::optional<std::string> keptForSex) {
     fixedName_ = std::move(name);
+    fixedNameSex_ = std::move(keptForSex);
     fixedAlias_ = std::move(alias);
     fixedOrigin_ = std::move(origin);
 }
@@ -175,9 +176,10 @@ std::pair<std::uint32_t, std::uint32_t> NameDrawer::DrawPair(Table& table) {
     }
 }
 
-std::string NameDrawer::DrawName(std::string_view sex, std::string& origin) {
-    const std::size_t drawn =
-        origin_ ? *origin_ : static_cast<std::size_t>(Roll(female_.size()) - 1);
+std::string NameDrawer::DrawName(std::string_view sex, std::string& origin,
+                                 std::optional<std::size_t> from) {
+    if (!from) from = origin_;
+    const std::size_t drawn = from ? *from : static_cast<std::size_t>(Roll(female_.size()) - 1);
     const bool female = sex == "Female" || (sex != "Male" && Roll(2) == 1);
     const auto [given, surname] = DrawPair(female ? female_[drawn] : male_[drawn]);
     MarkDrawn(given, surname);
@@ -196,7 +198,11 @@ std::string NameDrawer::DrawAlias() {
 CharacterNames NameDrawer::Draw(std::string_view sex) {
     CharacterNames names;
     names.origin = fixedOrigin_;
-    names.name = fixedName_ ? *fixedName_ : DrawName(sex, names.origin);
+    const bool keep = fixedName_ && (!fixedNameSex_ || *fixedNameSex_ == sex);
+    std::optional<std::size_t> from;
+    for (std::size_t i = 0; i < NameOrigins().size(); ++i)
+        if (!keep && NameOrigins()[i].origin == fixedOrigin_) from = i;
+    names.name = keep ? *fixedName_ : DrawName(sex, names.origin, from);
     names.alias = fixedAlias_ ? *fixedAlias_ : DrawAlias();
     return names;
 }

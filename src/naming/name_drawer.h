@@ -33,9 +33,11 @@ class NameDrawer final : public SheetNamer {
     CharacterNames Draw(std::string_view sex);
 
     // A name (with the origin it came from) or alias the user gave, which stays while the rest
-    // is drawn; nothing to draw it.
+    // is drawn; nothing to draw it. A name kept for a character of keptForSex (a saved one)
+    // stays only while the character keeps that sex: a new sex gets a name of its own, from
+    // the same origin where it has one.
     void Fix(std::optional<std::string> name, std::optional<std::string> alias,
-             std::string origin = {});
+             std::string origin = {}, std::optional<std::string> keptForSex = {});
 
     void Name(const CharacterRecord& record, CharacterNames& names) override;
 
@@ -65,7 +67,8 @@ class NameDrawer final : public SheetNamer {
     // Marks the pair drawn in every table that holds it, so no other origin gives it again.
     void MarkDrawn(std::uint32_t first, std::uint32_t second);
     std::pair<std::uint32_t, std::uint32_t> DrawPair(Table& table);
-    std::string DrawName(std::string_view sex, std::string& origin);
+    std::string DrawName(std::string_view sex, std::string& origin,
+                         std::optional<std::size_t> from);
     std::string DrawAlias();
 
     Dice& dice_;
@@ -76,7 +79,7 @@ class NameDrawer final : public SheetNamer {
     Barred famous_, neverAliases_;
     // Where each given name stands: the table (female_ then male_) and its place there.
     std::vector<std::vector<std::pair<std::uint32_t, std::uint32_t>>> placesOfGiven_;
-    std::optional<std::string> fixedName_, fixedAlias_;
+    std::optional<std::string> fixedName_, fixedAlias_, fixedNameSex_;
     std::string fixedOrigin_;
 };
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/sheet_file.h"
+#include "platform/utf8_text.h"
 
 namespace dossier {
 
@@ -19,6 +20,10 @@ std::filesystem::path DefaultSheetPath() {
 
 std::string ToSheetEncoding(std::string utf8Text) {
     return utf8Text;  // UTF-8 is the sheet encoding here
+}
+
+bool PrintsWhole(std::string_view utf8Text) {
+    return InCodePage1252(utf8Text);
 }
 
 }  // namespace dossier

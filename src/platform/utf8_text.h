@@ -21,4 +21,8 @@ inline std::size_t CharacterCount(std::string_view utf8) {
     return count;
 }
 
+// True when every character of the UTF-8 text is a printable one of code page 1252, the
+// Windows sheet's: no control character, no combining mark, nothing it would print as "?".
+bool InCodePage1252(std::string_view utf8);
+
 }  // namespace dossier

@@ -60,8 +60,16 @@ TEST(CliTest, HelpVersionAndEveryRefusedUsageWithItsMessage) {
         {{"--load", bad, "--count", "2", "--output", out}, "--count does not go"},
         {{"--format", "roster", "--output", "-"}, "needs --output FILE"},
         {{"--name", "Twenty-one characters", "--output", "-"},
-         "Invalid Name: Name takes at most 20 characters and no control characters."},
-        {{"--alias", "Grey\tHeron", "--output", "-"}, "Invalid Alias: Alias takes at most"},
+         "Invalid Name: Name takes 1 to 20 characters that the sheet can print, and not only "
+         "blanks."},
+        {{"--alias", "Grey\tHeron", "--output", "-"}, "Invalid Alias: Alias takes 1 to 20"},
+        {{"--alias", "Grey\x7FHeron", "--output", "-"}, "Invalid Alias: Alias takes 1 to 20"},
+        {{"--name", "Ирина Волкова", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
+        {{"--name", "Anna \xF0\x9F\x95\xB5", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
+        {{"--name", "Rene\xCC\x81 Roux", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
+        {{"--name", "\xE7\x8E\x8B\xE8\x8A\xB3", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
+        {{"--name", "   ", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
+        {{"--alias", "", "--output", "-"}, "Invalid Alias: Alias takes 1 to 20"},
         {{"--names", "Atlantis", "--output", "-"},
          "no names of origin \"Atlantis\"; there are any, American, Danish,"}};
     for (const auto& [args, message] : rows) {
@@ -144,8 +152,70 @@ TEST(CliTest, NamesChangeOnlyTheirOwnLinesAndStayWithTheSavedCharacter) {
     }
     EXPECT_EQ(given, names);
     fs::remove(saved);
+}
 
-    EXPECT_EQ(testing::Occurrences(RunCli({"--list-origins"}).out, " male given names, "), 23);
+// Names given or asked for with --load take effect with or without --mode; a drawn name
+// follows a new sex, from its origin, while a typed one stays.
+TEST(CliTest, LoadedCharactersTakeTheNamesOptionsAndANewSexTakesANewName) {
+    const std::string women = testing::UniqueTempPath("cli-women").string() + ".jsonl";
+    RunCli({"--mode", "sex", "--sex", "f", "--names", "russian", "--count", "3", "--seed", "5",
+            "--format", "json", "--output", women});
+    const std::string plain = testing::UniqueTempPath("cli-plain").string() + ".jsonl";
+    RunCli({"--count", "2", "--seed", "5", "--format", "json", "--output", plain});
+    const auto names = [](const std::vector<std::string>& args) {
+        std::vector<std::string> found;
+        for (const std::string& line : testing::Lines(RunCli(args).out)) {
+            const auto value = [&line](const std::string& key) {
+                const std::size_t at = line.find("\"" + key + "\":\"") + key.size() + 4;
+                return line.substr(at, line.find('"', at) - at);
+            };
+            if (line.find("\"name\":") != std::string::npos)
+                found.push_back(value("name") + "/" + value("origin"));
+        }
+        return found;
+    };
+    const std::vector<std::string> saved = names({"--load", women, "--format", "json"});
+    ASSERT_EQ(saved.size(), 3u);
+    // Each row: the options after --load FILE --format json, and what the names must be.
+    const std::tuple<std::string, std::vector<std::string>, std::vector<std::string>> rows[] = {
+        {women, {"--name", "Anna Berg"}, {"Anna Berg/", "Anna Berg/", "Anna Berg/"}},
+        {women, {"--mode", "sex", "--sex", "f"}, saved},
+        {women, {"--mode", "sex", "--sex", "m", "--name", "Anna Berg"},
+         {"Anna Berg/", "Anna Berg/", "Anna Berg/"}},
+        {plain, {"--names", "Korean", "--seed", "2"}, {"Korean", "Korean"}},
+    };
+    for (const auto& [file, options, expected] : rows) {
+        std::vector<std::string> args = {"--load", file, "--format", "json"};
+        args.insert(args.end(), options.begin(), options.end());
+        std::vector<std::string> got = names(args);
+        if (expected[0] == "Korean")
+            for (std::string& name : got) name = name.substr(name.find('/') + 1);
+        EXPECT_EQ(got, expected) << options.front();
+    }
+    const std::vector<std::string> men =
+        names({"--load", women, "--format", "json", "--mode", "sex", "--sex", "m"});
+    ASSERT_EQ(men.size(), 3u);
+    for (std::size_t i = 0; i < men.size(); ++i) {
+        EXPECT_NE(men[i], saved[i]);
+        EXPECT_TRUE(men[i].ends_with("/Russian")) << men[i];
+    }
+    fs::remove(women);
+    fs::remove(plain);
+
+    const std::string origins = RunCli({"--list-origins"}).out;
+    EXPECT_EQ(testing::Occurrences(origins, " male given names, "), 23);
+    // Counts read off the data files by hand.
+    for (const char* line :
+         {"Norwegian: 50 female and 50 male given names, 100 surnames\n",
+          "Polish: 162 female and 230 male given names, 712 female and 712 male surnames\n"})
+        EXPECT_NE(origins.find(line), std::string::npos) << line;
+
+    // Names the sheet prints whole are taken, up to the line's 20 characters.
+    for (const char* typed : {"Twenty characters ok", "Zoë Ñúñez-Ødegård", "Œdipe Šimková"}) {
+        const CliRun run = RunCli({"--name", typed, "--seed", "1", "--output", "-"});
+        EXPECT_EQ(run.exitCode, 0) << typed << run.err;
+        EXPECT_NE(run.out.find(typed), std::string::npos) << typed;
+    }
 }
 
 }  // namespace
