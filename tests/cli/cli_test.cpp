@@ -67,7 +67,8 @@ TEST(CliTest, HelpVersionAndEveryRefusedUsageWithItsMessage) {
         {{"--name", "Ирина Волкова", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
         {{"--name", "Anna \xF0\x9F\x95\xB5", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
         {{"--name", "Rene\xCC\x81 Roux", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
-        {{"--name", "\xE7\x8E\x8B\xE8\x8A\xB3", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
+        {{"--name", "\xE7\x8E\x8B\xE8\x8A\xB3", "--output", "-"},
+         "Invalid Name: Name takes 1 to 20"},
         {{"--name", "   ", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
         {{"--alias", "", "--output", "-"}, "Invalid Alias: Alias takes 1 to 20"},
         {{"--names", "Atlantis", "--output", "-"},
@@ -180,7 +181,8 @@ TEST(CliTest, LoadedCharactersTakeTheNamesOptionsAndANewSexTakesANewName) {
     const std::tuple<std::string, std::vector<std::string>, std::vector<std::string>> rows[] = {
         {women, {"--name", "Anna Berg"}, {"Anna Berg/", "Anna Berg/", "Anna Berg/"}},
         {women, {"--mode", "sex", "--sex", "f"}, saved},
-        {women, {"--mode", "sex", "--sex", "m", "--name", "Anna Berg"},
+        {women,
+         {"--mode", "sex", "--sex", "m", "--name", "Anna Berg"},
          {"Anna Berg/", "Anna Berg/", "Anna Berg/"}},
         {plain, {"--names", "Korean", "--seed", "2"}, {"Korean", "Korean"}},
     };
