@@ -49,7 +49,10 @@ NameDrawer::NameDrawer(Dice& dice, std::string_view origin) : dice_(dice) {
             Table made;
             made.first = ids(given, givenNames_, givenIds);
             made.second = ids(own, surnames_, surnameIds);
-            made.second.insert(made.second.end(), common.begin(), common.end());
+            // A surname of both the sex's own list and the common one counts once.
+            for (const std::uint32_t id : common)
+                if (std::ranges::find(made.second, id) == made.second.end())
+                    made.second.push_back(id);
             return made;
         };
         female_.push_back(table(names.female, names.femaleSurnames));
@@ -64,9 +67,9 @@ NameDrawer::NameDrawer(Dice& dice, std::string_view origin) : dice_(dice) {
             famous_.insert(Key(given->second, surname->second));
     }
     placesOfGiven_.resize(givenNames_.size());
-    const auto lengths = [](const std::vector<std::uint32_t>& ids, const auto& texts) {
+    const auto lengths = [](const std::vector<std::uint32_t>& of, const auto& texts) {
         std::vector<std::uint8_t> counted;
-        for (const std::uint32_t id : ids)
+        for (const std::uint32_t id : of)
             counted.push_back(
                 static_cast<std::uint8_t>(std::min<std::size_t>(CharacterCount(texts[id]), 255)));
         return counted;
@@ -121,8 +124,12 @@ void NameDrawer::Fix(std::optional<std::string> name, std::optional<std::string>
 }
 
 // Fits the sheet's line and is not barred; by the places of the two words in the table.
+bool NameDrawer::Fits(std::size_t first, std::size_t second) {
+    return first + 1 + second <= kLongestName;
+}
+
 bool NameDrawer::Drawable(const Table& table, std::size_t first, std::size_t second) {
-    return table.firstLength[first] + 1 + table.secondLength[second] <= kLongestName &&
+    return Fits(table.firstLength[first], table.secondLength[second]) &&
            !table.barred->contains(Key(table.first[first], table.second[second]));
 }
 
@@ -130,16 +137,14 @@ void NameDrawer::Count(Table& table) {
     table.used.assign(table.first.size() * table.second.size(), false);
     table.drawable = 0;
     for (const std::uint8_t first : table.firstLength)
-        for (const std::uint8_t second : table.secondLength)
-            table.drawable += first + 1 + second <= kLongestName;
+        for (const std::uint8_t second : table.secondLength) table.drawable += Fits(first, second);
     // The barred pairs are few: take away those of this table that would fit.
     for (const std::uint64_t key : *table.barred) {
         const auto first = std::ranges::find(table.first, static_cast<std::uint32_t>(key >> 32));
         const auto second = std::ranges::find(table.second, static_cast<std::uint32_t>(key));
         if (first == table.first.end() || second == table.second.end()) continue;
-        table.drawable -= table.firstLength[first - table.first.begin()] + 1 +
-                              table.secondLength[second - table.second.begin()] <=
-                          kLongestName;
+        table.drawable -= Fits(table.firstLength[first - table.first.begin()],
+                               table.secondLength[second - table.second.begin()]);
     }
     table.left = table.drawable;
 }
@@ -165,7 +170,14 @@ std::pair<std::uint32_t, std::uint32_t> NameDrawer::DrawPair(Table& table) {
         std::fill(table.used.begin(), table.used.end(), false);
         table.left = table.drawable;
     }
-    for (;;) {
+    // Rolls expected before a pair is found stay below the table's size over what is left;
+    // far past that, the count is wrong, and a new round is better than no end.
+    for (std::size_t rolls = 0;; ++rolls) {
+        if (rolls > 64 * table.used.size()) {
+            std::fill(table.used.begin(), table.used.end(), false);
+            table.left = table.drawable;
+            rolls = 0;
+        }
         const auto first = static_cast<std::size_t>(Roll(table.first.size()) - 1);
         const auto second = static_cast<std::size_t>(Roll(table.second.size()) - 1);
         const std::size_t pair = first * table.second.size() + second;

@@ -62,6 +62,7 @@ class NameDrawer final : public SheetNamer {
     }
 
     int Roll(std::size_t sides);
+    static bool Fits(std::size_t first, std::size_t second);  // lengths in characters
     static bool Drawable(const Table& table, std::size_t first, std::size_t second);
     static void Count(Table& table);
     // Marks the pair drawn in every table that holds it, so no other origin gives it again.
