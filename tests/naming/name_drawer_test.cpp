@@ -13,19 +13,6 @@
 namespace dossier {
 namespace {
 
-// Printable in code page 1252, which the Windows sheet is written in.
-bool InCp1252(std::string_view utf8) {
-    const std::u32string_view extras = U"€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ";
-    for (std::size_t at = 0; at < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[at++]);
-        char32_t c = lead < 0x80 ? lead : lead & (lead < 0xE0 ? 0x1F : 0x0F);
-        while (at < utf8.size() && (utf8[at] & 0xC0) == 0x80) c = c << 6 | (utf8[at++] & 0x3F);
-        if (!((c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF) || extras.find(c) != extras.npos))
-            return false;
-    }
-    return true;
-}
-
 TEST(NameDrawerTest, TheGivenNameFollowsTheSexAndTheSurnameItsForm) {
     const OriginNames& russian = *std::find_if(NameOrigins().begin(), NameOrigins().end(),
                                                [](auto& o) { return o.origin == "Russian"; });
@@ -114,7 +101,11 @@ TEST(NameDrawerTest, AnyGivesEveryOriginTheSameShareEvenAfterSmallOnesRanOut) {
     const std::size_t batch = 1000 * origins;
     for (int round = 0; round < 12; ++round) {  // Norwegian's 5,000 male names run out twice
         std::map<std::string, std::size_t> count;
-        for (std::size_t i = 0; i < batch; ++i) ++count[drawer.Draw("Male").origin];
+        for (std::size_t i = 0; i < batch; ++i) {
+            const CharacterNames drawn = drawer.Draw("Male");
+            ASSERT_LE(CharacterCount(drawn.name), kLongestName) << drawn.name;
+            ++count[drawn.origin];
+        }
         if (round != 0 && round != 11) continue;
         ASSERT_EQ(count.size(), origins);
         for (const auto& [origin, drawn] : count)
@@ -122,29 +113,12 @@ TEST(NameDrawerTest, AnyGivesEveryOriginTheSameShareEvenAfterSmallOnesRanOut) {
     }
 }
 
-TEST(NameDrawerTest, OnceAllWereDrawnTheyComeRoundAgainAndStillFit) {
-    SeededDice dice(3);
-    NameDrawer drawer(dice, "Norwegian");  // 5,000 female names at most
-    for (int i = 0; i < 70000; ++i) {      // past every codename, too
-        const CharacterNames drawn = drawer.Draw("Female");
-        ASSERT_LE(CharacterCount(drawn.name), kLongestName) << i << ": " << drawn.name;
-    }
-}
-
 TEST(NameDrawerTest, EveryNameAndCodenameFitsTheSheetAndItsCodePage) {
     for (const OriginNames& o : NameOrigins())
         for (const auto list : {o.female, o.male, o.surnames, o.femaleSurnames, o.maleSurnames})
             for (const std::string_view name : list)
-                EXPECT_TRUE(InCp1252(name) && CharacterCount(name) < kLongestName - 1)
+                EXPECT_TRUE(InCodePage1252(name) && CharacterCount(name) < kLongestName - 1)
                     << o.origin << ": " << name;
-    for (const std::string_view adjective : AliasAdjectives()) {
-        for (const std::string_view noun : AliasNouns()) {
-            const std::string alias = std::string(adjective) + " " + std::string(noun);
-            EXPECT_TRUE(alias.size() <= kLongestName &&
-                        std::ranges::all_of(alias, [](char c) { return c >= ' ' && c <= '~'; }))
-                << alias;
-        }
-    }
     EXPECT_EQ(FindOrigin("south-AFRICAN"), "South African");
     EXPECT_EQ(FindOrigin("Ukrainian"), "Ukrainian");
     EXPECT_EQ(FindOrigin("KOREAN"), "Korean");
