@@ -104,11 +104,15 @@ NameDrawer::NameDrawer(Dice& dice, std::string_view origin) : dice_(dice) {
     Count(aliases_);
 }
 
-void NameDrawer::SetOrigin(std::string_view origin) {
-    origin_.reset();
+std::optional<std::size_t> NameDrawer::OriginIndex(std::string_view origin) {
     const auto origins = NameOrigins();
     for (std::size_t i = 0; i < origins.size(); ++i)
-        if (origins[i].origin == origin) origin_ = i;
+        if (origins[i].origin == origin) return i;
+    return std::nullopt;
+}
+
+void NameDrawer::SetOrigin(std::string_view origin) {
+    origin_ = OriginIndex(origin);
 }
 
 int NameDrawer::Roll(std::size_t sides) {
@@ -123,11 +127,11 @@ void NameDrawer::Fix(std::optional<std::string> name, std::optional<std::string>
     fixedOrigin_ = std::move(origin);
 }
 
-// Fits the sheet's line and is not barred; by the places of the two words in the table.
 bool NameDrawer::Fits(std::size_t first, std::size_t second) {
     return first + 1 + second <= kLongestName;
 }
 
+// Fits the sheet's line and is not barred; by the places of the two words in the table.
 bool NameDrawer::Drawable(const Table& table, std::size_t first, std::size_t second) {
     return Fits(table.firstLength[first], table.secondLength[second]) &&
            !table.barred->contains(Key(table.first[first], table.second[second]));
@@ -154,12 +158,14 @@ void NameDrawer::MarkDrawn(std::uint32_t given, std::uint32_t surname) {
         Table& table = t < female_.size() ? female_[t] : male_[t - female_.size()];
         const auto second = table.placeOfSecond.find(surname);
         if (second == table.placeOfSecond.end()) continue;
-        const std::size_t pair = place * table.second.size() + second->second;
-        if (!table.used[pair]) {
-            table.used[pair] = true;
-            table.left -= Drawable(table, place, second->second);
-        }
+        Use(table, place, second->second);
     }
+}
+
+void NameDrawer::Use(Table& table, std::size_t first, std::size_t second) {
+    const std::size_t pair = first * table.second.size() + second;
+    if (!table.used[pair]) table.left -= Drawable(table, first, second);
+    table.used[pair] = true;
 }
 
 // Rolls a pair, and rolls again while it was drawn this round, does not fit or is barred, so
@@ -201,9 +207,7 @@ std::string NameDrawer::DrawName(std::string_view sex, std::string& origin,
 
 std::string NameDrawer::DrawAlias() {
     const auto [adjective, noun] = DrawPair(aliases_);
-    const std::size_t pair = adjective * aliases_.second.size() + noun;
-    if (!aliases_.used[pair]) aliases_.left -= Drawable(aliases_, adjective, noun);
-    aliases_.used[pair] = true;
+    Use(aliases_, adjective, noun);  // the codenames' ids are their places
     return std::string(AliasAdjectives()[adjective]) + " " + std::string(AliasNouns()[noun]);
 }
 
@@ -211,10 +215,7 @@ CharacterNames NameDrawer::Draw(std::string_view sex) {
     CharacterNames names;
     names.origin = fixedOrigin_;
     const bool keep = fixedName_ && (!fixedNameSex_ || *fixedNameSex_ == sex);
-    std::optional<std::size_t> from;
-    for (std::size_t i = 0; i < NameOrigins().size(); ++i)
-        if (!keep && NameOrigins()[i].origin == fixedOrigin_) from = i;
-    names.name = keep ? *fixedName_ : DrawName(sex, names.origin, from);
+    names.name = keep ? *fixedName_ : DrawName(sex, names.origin, OriginIndex(fixedOrigin_));
     names.alias = fixedAlias_ ? *fixedAlias_ : DrawAlias();
     return names;
 }

@@ -61,12 +61,14 @@ class NameDrawer final : public SheetNamer {
         return std::uint64_t{first} << 32 | second;
     }
 
+    static std::optional<std::size_t> OriginIndex(std::string_view origin);
     int Roll(std::size_t sides);
     static bool Fits(std::size_t first, std::size_t second);  // lengths in characters
     static bool Drawable(const Table& table, std::size_t first, std::size_t second);
     static void Count(Table& table);
     // Marks the pair drawn in every table that holds it, so no other origin gives it again.
     void MarkDrawn(std::uint32_t first, std::uint32_t second);
+    static void Use(Table& table, std::size_t first, std::size_t second);  // by places
     std::pair<std::uint32_t, std::uint32_t> DrawPair(Table& table);
     std::string DrawName(std::string_view sex, std::string& origin,
                          std::optional<std::size_t> from);

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "platform/sheet_file.h"
 #include "platform/utf8_text.h"
@@ -66,6 +67,21 @@ class CliOnWindowsTest : public ::testing::Test {
 TEST_F(CliOnWindowsTest, TheCodePageIsTheOneTheTestsExpect) {
     ASSERT_EQ(GetACP(), 1252U) << "the tests run with the locale pinned to code page 1252";
     EXPECT_EQ(DefaultSheetPath(), fs::path("c:\\char.txt"));
+}
+
+// A letter the code page lacks prints as its base letter; what has none is "?".
+TEST(CodePageTest, ALetterTheCodePageLacksBecomesItsBaseLetter) {
+    const std::tuple<unsigned, const char*, const char*> rows[] = {
+        {1250,
+         "Mu\xC3\xB1oz \xC3\x85"
+         "berg",
+         "Munoz Aberg"},
+        {1250, "Dvo\xC5\x99\xC3\xA1k", "Dvo\xF8\xE1k"},
+        {1252, "Dvo\xC5\x99\xC3\xA1k", "Dvor\xE1k"},
+        {1252, "Mu\xC3\xB1oz", "Mu\xF1oz"},
+        {1252, "\xCE\xA9mega", "?mega"}};
+    for (const auto& [codePage, utf8, expected] : rows)
+        EXPECT_EQ(CodePageFromUtf8(utf8, codePage), expected) << codePage << ' ' << utf8;
 }
 
 TEST_F(CliOnWindowsTest, EverySheetChannelIsAnsiWithCrLf) {
