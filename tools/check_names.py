@@ -8,7 +8,7 @@
 Faults: letters the Windows sheet cannot print, wrong case, three of a letter in a row, a
 word without a vowel, titles and placeholders, a given name filed under both sexes that
 tools/name_cleaning.json does not call unisex, a name repeated within its list, codename
-word pairs over 20 characters or fewer than 40,000 of them, and never-drawn lists that name
+word pairs over 20 characters, a name over 18 or fewer than 40,000 of them, and never-drawn lists that name
 words or names the lists do not hold.
 """
 import json
@@ -67,6 +67,8 @@ def word_faults(text, surname):
             faults.append(f"'{word}' has no vowel")
     if len(text) < 2:
         faults.append("is a single letter")
+    if len(text) > LONGEST - 2:
+        faults.append(f"leaves no room on the sheet's {LONGEST} characters for a second name")
     return faults
 
 

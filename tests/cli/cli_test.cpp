@@ -165,6 +165,8 @@ TEST(CliTest, LoadedCharactersTakeTheNamesOptionsAndANewSexTakesANewName) {
             "--format", "json", "--output", women});
     const std::string plain = testing::UniqueTempPath("cli-plain").string() + ".jsonl";
     RunCli({"--count", "2", "--seed", "5", "--format", "json", "--output", plain});
+    const std::string typed = testing::UniqueTempPath("cli-typed").string() + ".jsonl";
+    RunCli({"--count", "2", "--name", "Anna Berg", "--format", "json", "--output", typed});
     const auto names = [](const std::vector<std::string>& args) {
         std::vector<std::string> found;
         for (const std::string& line : testing::Lines(RunCli(args).out)) {
@@ -187,6 +189,7 @@ TEST(CliTest, LoadedCharactersTakeTheNamesOptionsAndANewSexTakesANewName) {
          {"--mode", "sex", "--sex", "m", "--name", "Anna Berg"},
          {"Anna Berg/", "Anna Berg/", "Anna Berg/"}},
         {plain, {"--names", "Korean", "--seed", "2"}, {"Korean", "Korean"}},
+        {typed, {"--mode", "traits"}, {"Anna Berg/", "Anna Berg/"}},
     };
     for (const auto& [file, options, expected] : rows) {
         std::vector<std::string> args = {"--load", file, "--format", "json"};
@@ -204,6 +207,7 @@ TEST(CliTest, LoadedCharactersTakeTheNamesOptionsAndANewSexTakesANewName) {
             << man;
     fs::remove(women);
     fs::remove(plain);
+    fs::remove(typed);
 
     const std::string origins = RunCli({"--list-origins"}).out;
     EXPECT_EQ(testing::Occurrences(origins, " male given names, "), 23);
