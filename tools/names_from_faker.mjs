@@ -93,8 +93,12 @@ const korean = (name, surname) => {
 
 const scripts = { fold, russian, ukrainian, korean };
 
-// Polish surnames in -ski, -cki and -dzki take -ska, -cka and -dzka for a woman.
-const polishFemale = (surname) => surname.replace(/(sk|ck|dzk)i$/, '$1a');
+// Polish surnames in -ski, -cki and -dzki take -ska, -cka and -dzka for a woman, and the
+// adjectives in -ny and -chy -na and -cha (Wolny, Wolna); faker files a few of those female
+// forms beside the male ones, and they stay on the women's list only.
+const polishFemale = (surname) => surname.replace(/(sk|ck|dzk)i$/, '$1a').replace(/(n|ch)y$/, '$1a');
+const polishFemaleForm = (surname, all) =>
+  /(n|ch)a$/.test(surname) && all.includes(surname.replace(/a$/, 'y'));
 
 const report = [];
 const changes = [];
@@ -163,8 +167,10 @@ for (const [origin, file, codes, script] of origins) {
     [section, clean(names, section)]);
   if (origin === 'Polish') {
     const [, generic] = sections.find(([section]) => section === 'surname');
-    sections.find(([s]) => s === 'female surname')[1].push(...generic.map(polishFemale));
-    sections.find(([s]) => s === 'male surname')[1].push(...generic);
+    const women = sections.find(([s]) => s === 'female surname')[1];
+    for (const name of generic.map(polishFemale)) if (!women.includes(name)) women.push(name);
+    sections.find(([s]) => s === 'male surname')[1].push(
+      ...generic.filter((name) => !polishFemaleForm(name, generic)));
     generic.length = 0;
   }
   const lines = [`# ${origin}: faker ${version}, ${codes.length > 1 ? 'locales' : 'locale'} ` +
