@@ -191,9 +191,7 @@ TEST(CliTest, LoadedCharactersTakeTheNamesOptionsAndANewSexTakesANewName) {
     for (const std::string& man : men)
         EXPECT_TRUE(man.ends_with("/Russian") && std::count(saved.begin(), saved.end(), man) == 0)
             << man;
-    fs::remove(women);
-    fs::remove(plain);
-    fs::remove(typed);
+    for (const std::string& file : {women, plain, typed}) fs::remove(file);
 
     const std::string origins = RunCli({"--list-origins"}).out;
     EXPECT_EQ(testing::Occurrences(origins, " male given names, "), 23);
