@@ -9,12 +9,13 @@ declare -A uses=(
     [platform]="platform"
     [core]="core platform"
     [naming]="naming core platform"
+    [profile]="profile naming core platform"
     [frontend]="frontend core platform"
     [printing]="printing core platform"
-    [cli]="cli frontend naming printing core platform"
-    [gui]="gui frontend naming printing core platform"
+    [cli]="cli frontend profile naming printing core platform"
+    [gui]="gui frontend profile naming printing core platform"
 )
-qt_free="platform core naming frontend"
+qt_free="platform core naming profile frontend"
 widgets_free="printing cli"
 widgets_headers=$(find /usr/include -maxdepth 3 -type d -path '*qt6/QtWidgets' 2>/dev/null | head -n 1)
 

@@ -14,6 +14,7 @@
 #include "core/saved/character_json.h"
 #include "core/saved/roster.h"
 #include "naming/name_drawer.h"
+#include "profile/profile_drawer.h"
 #include "platform/sheet_file.h"
 #include "platform/utf8_text.h"
 #include "printing/character_document.h"
@@ -270,6 +271,15 @@ class Characters {
             nameDice_ = MakeDice(kNameStream);
             namer_.emplace(*nameDice_, options.namesOrigin.value_or(""));
         }
+        // Profiles too; a loaded one stays when the mode runs again, as the person it is.
+        const bool profiled =
+            std::any_of(loaded_.begin(), loaded_.end(),
+                        [](const SavedCharacter& saved) { return !saved.profile.empty(); });
+        if (options.profile || (options.mode != nullptr && profiled)) {
+            profileDice_ = MakeDice(kProfileStream);
+            profiler_.emplace(*profileDice_);
+            profiler_->SetRole(options.role);
+        }
     }
     long long count() const {
         return options_.load ? static_cast<long long>(loaded_.size()) : options_.count;
@@ -279,10 +289,13 @@ class Characters {
     std::optional<Made> Make(long long index) {
         if (options_.load && options_.mode == nullptr) {
             if (!namer_) return Made(loaded_[index - 1]);
-            // Names given or asked for go onto the saved character; nothing else is rolled.
+            // Names and profiles given or asked for go onto the saved character; nothing else
+            // is rolled.
             renamed_ = loaded_[index - 1];
+            const std::string& sex = renamed_.Text(Field::cboSex);
             NameFor(index);
-            renamed_.names = namer_->Draw(renamed_.Text(Field::cboSex));
+            renamed_.names = namer_->Draw(sex);
+            if (ProfileFor(index)) profiler_->Profile(sex, renamed_.names, renamed_.profile);
             renamed_.sheetText = LaidOutSheet(renamed_);
             return Made(renamed_);
         }
@@ -298,6 +311,7 @@ class Characters {
             presets = &typed_;
         }
         NameFor(index);
+        ProfileFor(index);
         if (!runner_->Run(*options_.mode, *presets)) return std::nullopt;
         return Made(*runner_, options_.mode->cliWord);
     }
@@ -306,6 +320,7 @@ class Characters {
   private:
     // Folded into the seed for the names' own dice.
     static constexpr std::uint64_t kNameStream = 0x4E414D4553ULL;
+    static constexpr std::uint64_t kProfileStream = 0x50524F46494C45ULL;
 
     std::unique_ptr<Dice> MakeDice(std::uint64_t stream) const {
         if (options_.seed) return std::make_unique<SeededDice>(*options_.seed ^ stream);
@@ -331,11 +346,29 @@ class Characters {
         runner_->SetNamer(options_.namesOrigin || name ? &*namer_ : nullptr);
     }
 
+    // The profile the loaded character has stays; where profiles are on, one is drawn for a
+    // character without. False when the character gets none.
+    bool ProfileFor(long long index) {
+        if (!profiler_) return false;
+        const SavedCharacter* saved = options_.load ? &loaded_[index - 1] : nullptr;
+        const bool kept = saved != nullptr && !saved->profile.empty();
+        if (kept) {
+            profiler_->Keep(saved->profile, saved->Text(Field::cboSex));
+        } else {
+            profiler_->Keep(std::nullopt);
+        }
+        const bool profiled = kept || options_.profile;
+        runner_->SetProfiler(profiled ? &*profiler_ : nullptr);
+        return profiled;
+    }
+
     const CliOptions& options_;
     std::vector<SavedCharacter> loaded_;
     std::unique_ptr<Dice> dice_;
     std::unique_ptr<Dice> nameDice_;
     std::optional<NameDrawer> namer_;
+    std::unique_ptr<Dice> profileDice_;
+    std::optional<ProfileDrawer> profiler_;
     std::optional<ModeRunner> runner_;
     Presets typed_;
     SavedCharacter renamed_;

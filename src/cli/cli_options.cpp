@@ -6,8 +6,10 @@
 #include <ostream>
 #include <sstream>
 
+#include "core/sheet/character_profile.h"
 #include "frontend/field_checks.h"
 #include "naming/name_drawer.h"
+#include "profile/profile_tables.h"
 #include "platform/utf8_text.h"
 
 namespace dossier::cli {
@@ -128,16 +130,22 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
     return 0;
 }
 
+// "Handler, Agent, ... and Defector".
+std::string Listed(std::span<const std::string_view> words) {
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i)
+        text += (i == 0                  ? ""
+                 : i + 1 == words.size() ? " and "
+                                         : ", ") +
+                std::string(words[i]);
+    return text;
+}
+
 // "American, Danish, ... and Swiss".
 std::string OriginsListed() {
-    std::string text;
-    const auto origins = NameOrigins();
-    for (std::size_t i = 0; i < origins.size(); ++i)
-        text += (i == 0                    ? ""
-                 : i + 1 == origins.size() ? " and "
-                                           : ", ") +
-                std::string(origins[i].origin);
-    return text;
+    std::vector<std::string_view> origins;
+    for (const OriginNames& names : NameOrigins()) origins.push_back(names.origin);
+    return Listed(origins);
 }
 
 std::string OriginList() {
@@ -236,6 +244,18 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     app.add_flag("--list-origins", listOrigins, "The origins of names, with how many each has")
         ->group("Names");
 
+    app.add_flag("--profile", options.profile,
+                 "Give every character a profile (role, motive, leverage, loyalty, mannerism "
+                 "and cover) and with it a name as --names does; with --seed, the same "
+                 "characters and names as without it")
+        ->group("Profile");
+    std::optional<std::string> roleName;
+    app.add_option("--role", roleName,
+                   "This role for every profile (--list-roles names them); implies --profile")
+        ->group("Profile");
+    bool listRoles = false;
+    app.add_flag("--list-roles", listRoles, "The roles a profile can have")->group("Profile");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -253,8 +273,22 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         out << OriginList();
         return {std::nullopt, 0};
     }
-    // A name or alias given turns names on; the rest is drawn from any origin.
-    if (namesOption->count() > 0 || options.name || options.alias) {
+    if (listRoles) {
+        for (const std::string_view role : kRoles) out << role << '\n';
+        return {std::nullopt, 0};
+    }
+    if (roleName) {
+        options.role = FindRole(*roleName);
+        if (!options.role) {
+            err << "dossier-cli: no role \"" << *roleName << "\"; there are " << Listed(kRoles)
+                << '\n';
+            return {std::nullopt, 2};
+        }
+        options.profile = true;
+    }
+    // A name or alias given turns names on, and so does a profile; the rest is drawn from any
+    // origin.
+    if (namesOption->count() > 0 || options.name || options.alias || options.profile) {
         if (namesOrigin.empty()) {
             options.namesOrigin = "";
         } else if (const auto origin = FindOrigin(namesOrigin)) {

@@ -45,6 +45,10 @@ struct CliOptions {
     std::optional<std::string> namesOrigin;
     std::optional<std::string> name;
     std::optional<std::string> alias;
+    // Profiles: on for every character (names then too), with this role (a place in kRoles)
+    // or any.
+    bool profile = false;
+    std::optional<std::size_t> role;
 };
 
 struct ParseOutcome {

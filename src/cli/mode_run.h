@@ -33,6 +33,7 @@ class ModeRunner final : private SheetSink, private Dialogs {
 
     // Names and codenames for the characters from now on; none with null.
     void SetNamer(SheetNamer* namer) { modes_.SetNamer(namer); }
+    void SetProfiler(SheetProfiler* profiler) { modes_.SetProfiler(profiler); }
 
   private:
     void Deliver(const CharacterRecord& record, const CharacterSheet& sheet) override;

@@ -26,6 +26,7 @@ class GenerationModes {
 
     // Names and codenames for every sheet from now on; none with null.
     void SetNamer(SheetNamer* namer) { sequence_.SetNamer(namer); }
+    void SetProfiler(SheetProfiler* profiler) { sequence_.SetProfiler(profiler); }
 
   private:
     template <typename Steps>

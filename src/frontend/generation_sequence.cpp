@@ -70,6 +70,9 @@ void GenerationSequence::RollUnsetTraits() {
 void GenerationSequence::WriteCharacterSheet() {
     sheet_.names = {};
     if (namer_ != nullptr) namer_->Name(record_, sheet_.names);
+    sheet_.profile = {};
+    if (profiler_ != nullptr)
+        profiler_->Profile(record_.Text(Field::cboSex), sheet_.names, sheet_.profile);
     ComposeCharacterSheet(record_, sheet_);
     sink_.Deliver(record_, sheet_);
 }

@@ -3,6 +3,7 @@
 #include "core/record/character_record.h"
 #include "core/sheet/character_sheet.h"
 #include "core/sheet/sheet_namer.h"
+#include "core/sheet/sheet_profiler.h"
 #include "core/sheet/sheet_sink.h"
 
 namespace dossier {
@@ -27,11 +28,14 @@ class GenerationSequence {
 
     // Every sheet from now on gets a name and codename from the namer; none with null.
     void SetNamer(SheetNamer* namer) { namer_ = namer; }
+    // Every sheet from now on gets a profile from the profiler, after its names; none with null.
+    void SetProfiler(SheetProfiler* profiler) { profiler_ = profiler; }
 
   private:
     CharacterRecord& record_;
     SheetSink& sink_;
     SheetNamer* namer_ = nullptr;
+    SheetProfiler* profiler_ = nullptr;
     CharacterSheet sheet_;  // kept, so that each sheet reuses the space of the last
 };
 

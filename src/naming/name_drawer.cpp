@@ -7,8 +7,6 @@
 
 namespace dossier {
 
-namespace {
-
 std::string Folded(std::string_view text) {
     std::string folded;
     for (const char c : text)
@@ -16,6 +14,8 @@ std::string Folded(std::string_view text) {
             folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return folded;
 }
+
+namespace {
 
 // Gives every text one id, so a full name is the same pair of ids whatever list or origin it
 // came from.
@@ -218,6 +218,11 @@ CharacterNames NameDrawer::Draw(std::string_view sex) {
     names.name = keep ? *fixedName_ : DrawName(sex, names.origin, OriginIndex(fixedOrigin_));
     names.alias = fixedAlias_ ? *fixedAlias_ : DrawAlias();
     return names;
+}
+
+std::string NameDrawer::DrawFullName(std::string_view sex) {
+    std::string origin;
+    return DrawName(sex, origin, origin_);
 }
 
 void NameDrawer::Name(const CharacterRecord& record, CharacterNames& names) {

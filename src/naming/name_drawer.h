@@ -15,6 +15,9 @@
 
 namespace dossier {
 
+// A typed word as lists match it: in lower case, without blanks, hyphens or underscores.
+std::string Folded(std::string_view text);
+
 // The origin the typed text names, matched without regard to case, blanks, hyphens or
 // underscores ("south-african" is "South African"), empty for "any"; nothing when it names none.
 std::optional<std::string_view> FindOrigin(std::string_view typed);
@@ -40,6 +43,9 @@ class NameDrawer final : public SheetNamer {
              std::string origin = {}, std::optional<std::string> keptForSex = {});
 
     void Name(const CharacterRecord& record, CharacterNames& names) override;
+
+    // A full name alone, as Draw gives it, for a name the character lives under.
+    std::string DrawFullName(std::string_view sex);
 
     // Draws from another origin (empty for any) from now on; what was drawn stays drawn.
     void SetOrigin(std::string_view origin);

@@ -9,6 +9,7 @@
 #include "core/dice/random_dice.h"
 #include "naming/name_drawer.h"
 #include "platform/utf8_text.h"
+#include "support/queued_dice.h"
 #include "support/scripted_dice.h"
 
 namespace dossier {
@@ -101,21 +102,6 @@ TEST(NameDrawerTest, AnyGivesEveryOriginTheSameShareEvenAfterSmallOnesRanOut) {
             EXPECT_TRUE(drawn > 880 && drawn < 1120) << round << ' ' << origin << ' ' << drawn;
     }
 }
-
-// Rolls the results queued, then as a seeded die does.
-class QueuedDice final : public Dice {
-  public:
-    std::deque<int> queued;
-    int DieRoll(std::int16_t sides) override {
-        if (queued.empty()) return seeded_.DieRoll(sides);
-        const int result = queued.front();
-        queued.pop_front();
-        return result;
-    }
-
-  private:
-    SeededDice seeded_{5};
-};
 
 // "Anna Hansen" is German and Norwegian: Norwegian coming round again makes it new there
 // only, and German, which drew it, rolls again.

@@ -31,24 +31,25 @@ class LineReader {
         if (!line.is_object()) Refuse(where_, "not a character (a JSON object)");
         if (!line.contains("format"))
             Refuse(where_, "no \"format\": not a character that Dossier saved");
-        const Json& format = line["format"];
-        const bool named =
-            format.is_number_integer() && format.get<long long>() == kNamedCharacterFormat;
-        if (!named && (!format.is_number_integer() || format.get<long long>() != kCharacterFormat))
-            Refuse(where_, "\"format\" is " + format.dump() + "; this Dossier reads formats " +
-                               std::to_string(kCharacterFormat) + " and " +
-                               std::to_string(kNamedCharacterFormat));
-        OnlyKeys(line, "",
-                 named ? std::initializer_list<const char*>{"format", "index", "mode", "name",
-                                                            "alias", "origin", "fields",
-                                                            "heightClass", "weightClass", "sheet"}
-                       : std::initializer_list<const char*>{"format", "index", "mode", "fields",
-                                                            "heightClass", "weightClass", "sheet"});
+        const int format = Format(line["format"]);
+        const bool named = format >= kNamedCharacterFormat;
+        const bool profiled = format == kProfiledCharacterFormat;
+        if (!named) {
+            OnlyKeys(line, "", {"format", "index", "mode", "fields", "heightClass", "weightClass",
+                                "sheet"});
+        } else if (!profiled) {
+            OnlyKeys(line, "", {"format", "index", "mode", "name", "alias", "origin", "fields",
+                                "heightClass", "weightClass", "sheet"});
+        } else {
+            OnlyKeys(line, "", {"format", "index", "mode", "name", "alias", "origin", "profile",
+                                "fields", "heightClass", "weightClass", "sheet"});
+        }
         SavedCharacter character;
         if (named) {
             character.names = {Name(line, "name"), Name(line, "alias"),
                                Text(line, "origin", kLongestField)};
         }
+        if (profiled) character.profile = Profile(Member(line, "profile", Json::value_t::object));
         if (line.contains("mode")) character.mode = Text(line, "mode", kLongestField);
         if (line.contains("index") && !line["index"].is_number_integer())
             Refuse(where_, "\"index\" is not a whole number");
@@ -102,6 +103,48 @@ class LineReader {
     }
 
   private:
+    // The format number, if it is one this reader knows.
+    int Format(const Json& format) const {
+        const long long number = format.is_number_integer() ? format.get<long long>() : 0;
+        if (number >= kCharacterFormat && number <= kProfiledCharacterFormat)
+            return static_cast<int>(number);
+        std::string what = "\"format\" is " + format.dump() + "; this Dossier reads formats " +
+                           std::to_string(kCharacterFormat) + ", " +
+                           std::to_string(kNamedCharacterFormat) + " and " +
+                           std::to_string(kProfiledCharacterFormat);
+        if (number > kProfiledCharacterFormat)
+            what += ": a newer Dossier saved it; open it with that one";
+        Refuse(where_, what);
+    }
+    CharacterProfile Profile(const Json& profile) const {
+        const std::string p = "profile.";
+        OnlyKeys(profile, p,
+                 {"role", "motive", "motiveDetail", "leverage", "loyalty", "mannerism", "cover"});
+        const Json& cover = Member(profile, "cover", Json::value_t::object, p);
+        OnlyKeys(cover, p + "cover.", {"name", "occupation", "status"});
+        return {.role = Word(profile, "role", kRoles, p),
+                .motive = Word(profile, "motive", kMotives, p),
+                .motiveDetail = Text(profile, "motiveDetail", kLongestField, p),
+                .leverage = Text(profile, "leverage", kLongestField, p),
+                .loyalty = Word(profile, "loyalty", kLoyalties, p),
+                .mannerism = Text(profile, "mannerism", kLongestField, p),
+                .cover = {.name = Text(cover, "name", kLongestField, p + "cover."),
+                          .occupation = Text(cover, "occupation", kLongestField, p + "cover."),
+                          .status = Word(cover, "status", kCoverStatuses, p + "cover.")}};
+    }
+    // One of the words a profile is made of.
+    template <std::size_t N>
+    std::string Word(const Json& object, const std::string& key,
+                     const std::string_view (&words)[N], const std::string& prefix) const {
+        std::string text = Text(object, key, kLongestField, prefix);
+        std::string known;
+        for (const std::string_view word : words) {
+            if (text == word) return text;
+            known += (known.empty() ? "" : ", ") + std::string(word);
+        }
+        Refuse(where_, "\"" + prefix + key + "\" is \"" + text.substr(0, 40) + "\", none of " +
+                           known);
+    }
     const Json& Member(const Json& object, const std::string& key, Json::value_t type,
                        const std::string& prefix = "") const {
         if (!object.contains(key)) Refuse(where_, "\"" + prefix + key + "\" is missing");
@@ -210,6 +253,7 @@ struct LineValues {
     long long index;
     std::string_view mode;
     const CharacterNames& names;
+    const CharacterProfile& profile;
     std::array<std::string_view, kFieldCount> fields;
     std::string_view heightClass;
     std::string_view weightClass;
@@ -225,11 +269,25 @@ struct LineValues {
 void WriteUpToAreas(JsonLine& line, const LineValues& v) {
     // A character without a name is written as before names were kept.
     const bool named = !v.names.empty();
-    line.Fixed("{\"format\":").Number(named ? kNamedCharacterFormat : kCharacterFormat);
+    const bool profiled = !v.profile.empty();
+    line.Fixed("{\"format\":")
+        .Number(profiled ? kProfiledCharacterFormat
+                : named  ? kNamedCharacterFormat
+                         : kCharacterFormat);
     line.Fixed(",\"index\":").Number(v.index).Fixed(",\"mode\":").Text(v.mode);
     if (named) {
         line.Fixed(",\"name\":").Text(v.names.name).Fixed(",\"alias\":").Text(v.names.alias);
         line.Fixed(",\"origin\":").Text(v.names.origin);
+    }
+    if (profiled) {
+        const CharacterProfile& p = v.profile;
+        line.Fixed(",\"profile\":{\"role\":").Text(p.role).Fixed(",\"motive\":").Text(p.motive);
+        line.Fixed(",\"motiveDetail\":").Text(p.motiveDetail);
+        line.Fixed(",\"leverage\":").Text(p.leverage).Fixed(",\"loyalty\":").Text(p.loyalty);
+        line.Fixed(",\"mannerism\":").Text(p.mannerism);
+        line.Fixed(",\"cover\":{\"name\":").Text(p.cover.name);
+        line.Fixed(",\"occupation\":").Text(p.cover.occupation);
+        line.Fixed(",\"status\":").Text(p.cover.status).Fixed("}}");
     }
     line.Fixed(",\"fields\":{");
     for (const FieldInfo& info : kFields) {
@@ -263,6 +321,7 @@ std::string CharacterJsonWriter::Line(const SavedCharacter& character, long long
     LineValues values{.index = index,
                       .mode = character.mode,
                       .names = character.names,
+                      .profile = character.profile,
                       .fields = {},
                       .heightClass = character.heightClass,
                       .weightClass = character.weightClass,
@@ -292,6 +351,7 @@ std::string CharacterJsonWriter::Line(const CharacterRecord& record, const Chara
     LineValues values{.index = index,
                       .mode = mode,
                       .names = sheet.names,
+                      .profile = sheet.profile,
                       .fields = {},
                       .heightClass = record.working.heightClass,
                       .weightClass = record.working.weightClass,

@@ -11,9 +11,10 @@
 namespace dossier {
 
 // The versions of the JSON a character is saved in: a character with a name and codename takes
-// the second, which adds them; a reader refuses any other.
+// the second, which adds them, and one with a profile too the third; a reader refuses any other.
 inline constexpr int kCharacterFormat = 1;
 inline constexpr int kNamedCharacterFormat = 2;
+inline constexpr int kProfiledCharacterFormat = 3;
 
 // One JSON Lines record of the character, ending in a newline.
 std::string CharacterJsonLine(const SavedCharacter& character, long long index);

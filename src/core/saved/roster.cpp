@@ -15,11 +15,25 @@ std::string Joined(const std::vector<std::string>& items, const char* separator)
 RosterBlock MakeRosterBlock(const SavedCharacter& c, long long number) {
     using F = Field;
     RosterBlock block;
-    block.title = std::to_string(number) + ". " + c.Text(F::cboSex) + ", " + c.Text(F::cboRace) +
-                  ", age " + c.Text(F::txtAge) + ", level " + c.Text(F::txtLevel);
-    // Blank lines to fill in by hand, unless the character has a name and codename.
-    block.lines.push_back(c.names.empty() ? "Name ____________________   Alias ____________________"
-                                          : "Name " + c.names.name + "   Alias " + c.names.alias);
+    const std::string who = c.Text(F::cboSex) + ", " + c.Text(F::cboRace) + ", age " +
+                            c.Text(F::txtAge) + ", level " + c.Text(F::txtLevel);
+    if (!c.profile.empty()) {
+        // Who is who at a glance: the name heads the block, the profile follows it.
+        const CharacterProfile& p = c.profile;
+        block.title = std::to_string(number) + ". " + c.names.name +
+                      (c.names.alias.empty() ? "" : " (" + c.names.alias + ")");
+        block.lines.push_back(who);
+        block.lines.push_back(p.role + ", " + p.loyalty + "; cover " + p.cover.name + ", " +
+                              p.cover.occupation + " (" + p.cover.status + ")");
+        block.lines.push_back(p.motive + ": " + p.motiveDetail + ". Leverage: " + p.leverage);
+        block.lines.push_back("Manner: " + p.mannerism);
+    } else {
+        block.title = std::to_string(number) + ". " + who;
+        // Blank lines to fill in by hand, unless the character has a name and codename.
+        block.lines.push_back(c.names.empty()
+                                  ? "Name ____________________   Alias ____________________"
+                                  : "Name " + c.names.name + "   Alias " + c.names.alias);
+    }
     block.lines.push_back("Hair " + c.Text(F::cboHair) + "; height " + c.Text(F::cboHeight) +
                           "; weight " + c.Text(F::cboWeight) + " lbs.; " +
                           c.Text(F::cboHandedness) + "-handed; " + c.moment.physique +

@@ -22,6 +22,7 @@ SavedCharacter SaveCharacter(const CharacterRecord& record, const CharacterSheet
     SavedCharacter saved;
     saved.mode = std::move(mode);
     saved.names = sheet.names;
+    saved.profile = sheet.profile;
     for (const FieldInfo& info : kFields) saved.fields[Index(info.field)] = record.Text(info.field);
     saved.heightClass = record.working.heightClass;
     saved.weightClass = record.working.weightClass;
@@ -51,6 +52,7 @@ std::optional<std::string> MissingDerivedValue(const SavedCharacter& character) 
 std::string LaidOutSheet(const SavedCharacter& character) {
     CharacterSheet sheet;
     sheet.names = character.names;
+    sheet.profile = character.profile;
     for (const DerivedTraitInfo& trait : kDerivedTraits)
         sheet.derived.*trait.value = DerivedValue(character, trait.sheetName).value_or(0);
     sheet.languages = character.languages;

@@ -29,6 +29,7 @@ void ReadMoment(const CharacterRecord& record, SheetMoment& moment);
 struct SavedCharacter {
     std::string mode;  // the mode or front end that made it
     CharacterNames names;
+    CharacterProfile profile;
     std::array<std::string, kFieldCount> fields;
     std::string heightClass;
     std::string weightClass;

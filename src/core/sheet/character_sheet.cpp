@@ -17,6 +17,21 @@ constexpr char kBlanks26[] = "                          ";
 constexpr char kHyphens26[] = "--------------------------";
 constexpr char kHyphens33[] = "---------------------------------";
 
+void LayOutProfile(const CharacterProfile& p, SheetLines& lines) {
+    lines.Blank();
+    lines.Line("PROFILE");
+    lines.Line(kHyphens33);
+    lines.Line("Role                      ", Typed{p.role});
+    lines.Line("Loyalty                   ", Typed{p.loyalty});
+    lines.Line("Motive                    ", Typed{p.motive});
+    lines.Line(kBlanks26, Typed{p.motiveDetail});
+    lines.Line("Leverage                  ", Typed{p.leverage});
+    lines.Line("Mannerism                 ", Typed{p.mannerism});
+    lines.Line("Cover Name                ", Typed{p.cover.name});
+    lines.Line("Cover Occupation          ", Typed{p.cover.occupation});
+    lines.Line("Cover Status              ", Typed{p.cover.status});
+}
+
 }  // namespace
 
 void ComposeCharacterSheet(CharacterRecord& record, CharacterSheet& sheet) {
@@ -105,6 +120,7 @@ void LayOutSheet(const FieldTexts& texts, CharacterSheet& sheet) {
     lines.Line("SUPERIOR AREAS OF KNOWLEDGE");
     lines.Line(kHyphens33);
     for (const KnowledgeArea& area : sheet.areas) lines.Line(area.name, area.score);
+    if (!sheet.profile.empty()) LayOutProfile(sheet.profile, lines);
     lines.Finish();
 }
 

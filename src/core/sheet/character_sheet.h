@@ -7,6 +7,7 @@
 #include "core/record/character_record.h"
 #include "core/rules/derived_traits.h"
 #include "core/rules/sheet_sections.h"
+#include "core/sheet/character_profile.h"
 
 namespace dossier {
 
@@ -26,6 +27,7 @@ inline constexpr std::size_t kLongestName = 20;
 // One sheet: what was rolled for it and the exact bytes of the file.
 struct CharacterSheet {
     CharacterNames names;
+    CharacterProfile profile;  // its block follows the last section
     PrimaryTraitValues traits{};
     DerivedTraitValues derived{};
     std::vector<int> languages;

@@ -1,0 +1,68 @@
+#include "profile/profile_drawer.h"
+
+#include <numeric>
+
+#include "profile/profile_lists.h"
+#include "profile/profile_tables.h"
+
+namespace dossier {
+
+ProfileDrawer::ProfileDrawer(Dice& dice) : dice_(dice), covers_(dice) {}
+
+std::size_t ProfileDrawer::Weighted(std::span<const int> weights) {
+    int roll = dice_.DieRoll(static_cast<std::int16_t>(std::accumulate(weights.begin(),
+                                                                       weights.end(), 0)));
+    std::size_t i = 0;
+    while (roll > weights[i]) roll -= weights[i++];
+    return i;
+}
+
+std::string_view ProfileDrawer::AnyOf(std::span<const std::string_view> lines) {
+    return lines[static_cast<std::size_t>(dice_.DieRoll(static_cast<std::int16_t>(lines.size())) -
+                                          1)];
+}
+
+std::string ProfileDrawer::CoverName(std::string_view sex, const CharacterNames& names) {
+    std::string name = covers_.DrawFullName(sex);
+    // No pair comes twice in a round, so this ends at the next draw.
+    while (name == names.name) name = covers_.DrawFullName(sex);
+    return name;
+}
+
+CharacterProfile ProfileDrawer::Draw(std::string_view sex, const CharacterNames& names) {
+    const std::size_t role = role_ ? *role_ : Weighted(RoleWeights());
+    const RoleLeanings& leanings = LeaningsOf(role);
+    const std::size_t motive = Weighted(leanings.motives);
+    CharacterProfile profile;
+    profile.role = kRoles[role];
+    profile.motive = kMotives[motive];
+    profile.motiveDetail = AnyOf(MotiveDetails(motive));
+    profile.leverage = AnyOf(LeverageLines());
+    profile.loyalty = kLoyalties[Weighted(leanings.loyalties)];
+    profile.mannerism = AnyOf(Mannerisms());
+    profile.cover.occupation = AnyOf(Occupations());
+    profile.cover.status = kCoverStatuses[Weighted(CoverStatusWeights())];
+    // Last, as the only draw that depends on the sex: every roll before it is the same for
+    // any character.
+    profile.cover.name = CoverName(sex, names);
+    return profile;
+}
+
+void ProfileDrawer::Keep(std::optional<CharacterProfile> profile,
+                         std::optional<std::string> keptForSex) {
+    kept_ = std::move(profile);
+    keptForSex_ = std::move(keptForSex);
+}
+
+void ProfileDrawer::Profile(std::string_view sex, const CharacterNames& names,
+                            CharacterProfile& profile) {
+    if (!kept_) {
+        profile = Draw(sex, names);
+        return;
+    }
+    profile = *kept_;
+    if ((keptForSex_ && *keptForSex_ != sex) || profile.cover.name == names.name)
+        profile.cover.name = CoverName(sex, names);
+}
+
+}  // namespace dossier
