@@ -32,10 +32,30 @@ std::string With(const std::string& from, const std::string& to) {
     return line.replace(at, from.size(), to);
 }
 
-// The good line with the value at the JSON pointer set anew.
-std::string WithValue(const std::string& pointer, nlohmann::ordered_json value) {
-    nlohmann::ordered_json line = nlohmann::ordered_json::parse(GoodLine());
+// The line with the value at the JSON pointer set anew.
+std::string WithValue(const std::string& pointer, nlohmann::ordered_json value,
+                      const std::string& from = GoodLine()) {
+    nlohmann::ordered_json line = nlohmann::ordered_json::parse(from);
     line[nlohmann::ordered_json::json_pointer(pointer)] = std::move(value);
+    return line.dump();
+}
+
+const CharacterProfile kProfile = {"Talent Spotter", "Ideology", "Believes \"it\"",
+                                   "Lever: a, b",    "Unshakeable", "Hums",
+                                   {"Jan Nowak", "Baker", "Blown"}};
+
+std::string ProfiledLine() {
+    SavedCharacter character = ParseCharacterLines(GoodLine(), "f").at(0);
+    character.names = {"Ada Lind", "Grey Heron", "Swedish"};
+    character.profile = kProfile;
+    return CharacterJsonLine(character, 1);
+}
+
+// The profiled line without the key at the JSON pointer.
+std::string ProfiledWithout(const std::string& pointer) {
+    nlohmann::ordered_json line = nlohmann::ordered_json::parse(ProfiledLine());
+    const auto at = nlohmann::ordered_json::json_pointer(pointer);
+    line[at.parent_pointer()].erase(at.back());
     return line.dump();
 }
 
@@ -62,6 +82,22 @@ TEST(CharacterJsonTest, ANamedCharacterIsFormatTwoAndItsSheetHoldsTheNames) {
     // The names stand on the underscores, which still pad them to the same column.
     EXPECT_NE(read.sheetText.find("\"Name  Zo\xC3\xAB M\xC3\xBCller__________     Age"),
               std::string::npos);
+}
+
+TEST(CharacterJsonTest, AProfiledCharacterIsFormatThreeAndReadsBackWhole) {
+    const std::string line = ProfiledLine();
+    EXPECT_TRUE(line.starts_with(
+        "{\"format\":3,\"index\":1,\"mode\":\"quick\",\"name\":\"Ada Lind\",\"alias\":\"Grey "
+        "Heron\",\"origin\":\"Swedish\",\"profile\":{\"role\":\"Talent Spotter\",\"motive\":"
+        "\"Ideology\",\"motiveDetail\":\"Believes \\\"it\\\"\",\"leverage\":\"Lever: a, b\","
+        "\"loyalty\":\"Unshakeable\",\"mannerism\":\"Hums\",\"cover\":{\"name\":\"Jan Nowak\","
+        "\"occupation\":\"Baker\",\"status\":\"Blown\"}},\"fields\":"))
+        << line;
+    EXPECT_EQ(line, nlohmann::ordered_json::parse(line).dump() + "\n");
+    const SavedCharacter read = ParseCharacterLines(line, "f").at(0);
+    EXPECT_EQ(read.profile, kProfile);
+    EXPECT_EQ(CharacterJsonLine(read, 1), line);
+    EXPECT_TRUE(read.sheetText.ends_with("\"Cover Status              Blown\"\r\n"));
 }
 
 TEST(CharacterJsonTest, TextsAreWrittenAsTheLibraryDumpsThemAndReadBack) {
@@ -99,8 +135,25 @@ TEST(CharacterJsonTest, EveryKindOfBadInputNamesTheFileTheLineAndTheFault) {
         {good.substr(0, good.size() / 2), "f: line 1: not JSON"},
         {good + "[1, 2]", "f: line 2: not a character"},
         {"{\"format\":1e400}", "f: line 1: not JSON (number overflow parsing '1e400')"},
-        {With("\"format\":1", "\"format\":3"),
-         "\"format\" is 3; this Dossier reads formats 1 and 2"},
+        {With("\"format\":1", "\"format\":4"),
+         "\"format\" is 4; this Dossier reads formats 1, 2 and 3: a newer Dossier saved it"},
+        {With("\"format\":1", "\"format\":0"), "\"format\" is 0; this Dossier reads formats"},
+        {WithValue("/profile/role", "Boss", ProfiledLine()),
+         "\"profile.role\" is \"Boss\", none of Handler, Agent,"},
+        {WithValue("/profile/motive", "Love", ProfiledLine()), "\"profile.motive\" is \"Love\""},
+        {WithValue("/profile/loyalty", "", ProfiledLine()), "\"profile.loyalty\" is \"\""},
+        {WithValue("/profile/cover/status", "Gone", ProfiledLine()),
+         "\"profile.cover.status\" is \"Gone\", none of Solid, Thin, Blown"},
+        {WithValue("/profile/leverage", std::string(1001, 'x'), ProfiledLine()),
+         "\"profile.leverage\" is 1001 characters long; at most 1000"},
+        {WithValue("/profile/mannerism", "a\x01", ProfiledLine()),
+         "\"profile.mannerism\" holds a control character"},
+        {WithValue("/profile/secret", "x", ProfiledLine()), "unknown key \"profile.secret\""},
+        {WithValue("/profile", "Mole", ProfiledLine()), "\"profile\" is string, not an object"},
+        {ProfiledWithout("/profile/cover/occupation"), "\"profile.cover.occupation\" is missing"},
+        {ProfiledWithout("/profile/motiveDetail"), "\"profile.motiveDetail\" is missing"},
+        {ProfiledWithout("/profile"), "\"profile\" is missing"},
+        {WithValue("/format", 2, ProfiledLine()), "unknown key \"profile\""},
         {With("\"format\":1", "\"format\":2"), "\"name\" is missing"},
         {With("\"fields\":", "\"name\":\"A\",\"fields\":"), "unknown key \"name\""},
         {With("\"format\":1,\"index\":1,\"mode\":\"quick\",",

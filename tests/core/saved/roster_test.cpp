@@ -5,7 +5,7 @@
 namespace dossier {
 namespace {
 
-TEST(RosterTest, EveryValueOfABlockInItsPlace) {
+SavedCharacter Character() {
     SavedCharacter c;  // every value its own, so one shown in the wrong place shows
     for (const FieldInfo& info : kFields) c.fields[Index(info.field)] = info.name.substr(3);
     c.moment = {"Specs", "9%", "Lean"};
@@ -14,7 +14,11 @@ TEST(RosterTest, EveryValueOfABlockInItsPlace) {
     c.languages = {90, 45};
     c.education = "Doctorate";
     c.areas = {{"Law", 71}, {"Botany", 52}};
-    const RosterBlock block = MakeRosterBlock(c, 12);
+    return c;
+}
+
+TEST(RosterTest, EveryValueOfABlockInItsPlace) {
+    const RosterBlock block = MakeRosterBlock(Character(), 12);
     EXPECT_EQ(block.title, "12. Sex, Race, age Age, level Level");
     const std::vector<std::string> lines = {
         "Name ____________________   Alias ____________________",
@@ -28,6 +32,23 @@ TEST(RosterTest, EveryValueOfABlockInItsPlace) {
         "Languages 90, 45; education Doctorate",
         "Areas: Law 71; Botany 52"};
     EXPECT_EQ(block.lines, lines);
+}
+
+// A game master scanning the page reads who it is, then what moves them.
+TEST(RosterTest, AProfiledBlockIsHeadedByTheNameAndTellsTheProfileFirst) {
+    SavedCharacter c = Character();
+    c.names = {"Ada Lind", "Grey Heron", "Swedish"};
+    c.profile = {"Mole", "Ego", "Detail", "Lever", "Wavering", "Manner", {"Cover", "Job", "Thin"}};
+    const RosterBlock block = MakeRosterBlock(c, 3);
+    EXPECT_EQ(block.title, "3. Ada Lind (Grey Heron)");
+    const std::vector<std::string> first = {"Sex, Race, age Age, level Level",
+                                            "Mole, Wavering; cover Cover, Job (Thin)",
+                                            "Ego: Detail. Leverage: Lever", "Manner: Manner",
+                                            "Hair Hair; height Height; weight Weight lbs.; "
+                                            "Handedness-handed; Lean; glasses Specs (loss 9%)"};
+    ASSERT_GE(block.lines.size(), first.size());
+    EXPECT_EQ(std::vector(block.lines.begin(), block.lines.begin() + 5), first);
+    EXPECT_EQ(block.lines.back(), "Areas: Law 71; Botany 52");
 }
 
 }  // namespace

@@ -9,6 +9,64 @@ namespace {
 
 using enum Field;
 
+// The scripted character's sheet.
+const std::string kSheet =
+    "\"                               Sex        Female\"\r\n"
+    "\"Name  ____________________     Age        22\"\r\n"
+    "\"Alias ____________________     Level      5\"\r\n"
+    "\"                               Handedness Left\"\r\n"
+    "\"                               Hair Color Red/Auburn\"\r\n"
+    "\"                               Height     5'10\"\"\r\n"
+    "\"                               Weight     142 lbs.\"\r\n"
+    "\"                               Race       Asian\"\r\n"
+    "\"--------------------------     Military Service: \",\"Seaman, Navy\"\r\n"
+    "\"PRIMARY TRAITS                 Glasses:   Glasses/CLs\"\r\n"
+    "\"--------------------------     Loss of Coordination: 12%\"\r\n"
+    "\"Physical Strength         70\"\r\n"
+    "\"Charm                     81\"\r\n"
+    "\"Willpower                 60\"\r\n"
+    "\"Courage                   75\"\r\n"
+    "\"Knowledge                 52\"\r\n"
+    "\"Coordination              50\"\r\n"
+    "\"--------------------------\"\r\n"
+    "\"SECONDARY TRAITS\"\r\n"
+    "\"--------------------------\"\r\n"
+    "\"Offense                   62\"\r\n"
+    "\"Deception                 78\"\r\n"
+    "\"Evasion           (+60)   66\"\r\n"
+    "\"Deactivation              51\"\r\n"
+    "\"Observation               56\"\r\n"
+    "\"Shock Resistance          68\"\r\n"
+    "\"Gambling Value            64\"\r\n"
+    "\"Movement Value            180\"\r\n"
+    "\"Life Level                13\"\r\n"
+    "\"Balance                   55\"\r\n"
+    "\"Wellness                  65\"\r\n"
+    "\"--------------------------\"\r\n"
+    "\"TERTIARY TRAITS           \"\r\n"
+    "\"--------------------------\"\r\n"
+    "\"Perception                53\"\r\n"
+    "\"Hand to Hand Combat Value 136\"\r\n"
+    "\"Surprise Value            144\"\r\n"
+    "\r\n"
+    "\r\n"
+    "\"LANGUAGES   \"\r\n"
+    "\"__________________________75\"\r\n"
+    "\"__________________________41\"\r\n"
+    "\"__________________________74\"\r\n"
+    "\r\n"
+    "\"EDUCATION LEVEL\"\r\n"
+    "\"High School\"\r\n"
+    "\r\n"
+    "\"SUPERIOR AREAS OF KNOWLEDGE\"\r\n"
+    "\"---------------------------------\"\r\n"
+    "\"Animal Science                   70\"\r\n"
+    "\"World History/Current Affairs    51\"\r\n"
+    "\"Engineering, Electrical          130\"\r\n"
+    "\"Philosphy                        80\"\r\n"
+    "\"Linguistics                      51\"\r\n"
+    "\"Engineering, Aeronautical        129\"\r\n";
+
 class CharacterSheetTest : public testing::RecordFixture {
   protected:
     // A scripted character: every characteristic set, traits typed, classes T and L.
@@ -43,65 +101,31 @@ TEST_F(CharacterSheetTest, ByteForByte) {
     ScriptSheetRolls();
     const CharacterSheet sheet = ComposeCharacterSheet(record);
 
-    const std::string expected =
-        "\"                               Sex        Female\"\r\n"
-        "\"Name  ____________________     Age        22\"\r\n"
-        "\"Alias ____________________     Level      5\"\r\n"
-        "\"                               Handedness Left\"\r\n"
-        "\"                               Hair Color Red/Auburn\"\r\n"
-        "\"                               Height     5'10\"\"\r\n"
-        "\"                               Weight     142 lbs.\"\r\n"
-        "\"                               Race       Asian\"\r\n"
-        "\"--------------------------     Military Service: \",\"Seaman, Navy\"\r\n"
-        "\"PRIMARY TRAITS                 Glasses:   Glasses/CLs\"\r\n"
-        "\"--------------------------     Loss of Coordination: 12%\"\r\n"
-        "\"Physical Strength         70\"\r\n"
-        "\"Charm                     81\"\r\n"
-        "\"Willpower                 60\"\r\n"
-        "\"Courage                   75\"\r\n"
-        "\"Knowledge                 52\"\r\n"
-        "\"Coordination              50\"\r\n"
-        "\"--------------------------\"\r\n"
-        "\"SECONDARY TRAITS\"\r\n"
-        "\"--------------------------\"\r\n"
-        "\"Offense                   62\"\r\n"
-        "\"Deception                 78\"\r\n"
-        "\"Evasion           (+60)   66\"\r\n"
-        "\"Deactivation              51\"\r\n"
-        "\"Observation               56\"\r\n"
-        "\"Shock Resistance          68\"\r\n"
-        "\"Gambling Value            64\"\r\n"
-        "\"Movement Value            180\"\r\n"
-        "\"Life Level                13\"\r\n"
-        "\"Balance                   55\"\r\n"
-        "\"Wellness                  65\"\r\n"
-        "\"--------------------------\"\r\n"
-        "\"TERTIARY TRAITS           \"\r\n"
-        "\"--------------------------\"\r\n"
-        "\"Perception                53\"\r\n"
-        "\"Hand to Hand Combat Value 136\"\r\n"
-        "\"Surprise Value            144\"\r\n"
-        "\r\n"
-        "\r\n"
-        "\"LANGUAGES   \"\r\n"
-        "\"__________________________75\"\r\n"
-        "\"__________________________41\"\r\n"
-        "\"__________________________74\"\r\n"
-        "\r\n"
-        "\"EDUCATION LEVEL\"\r\n"
-        "\"High School\"\r\n"
-        "\r\n"
-        "\"SUPERIOR AREAS OF KNOWLEDGE\"\r\n"
-        "\"---------------------------------\"\r\n"
-        "\"Animal Science                   70\"\r\n"
-        "\"World History/Current Affairs    51\"\r\n"
-        "\"Engineering, Electrical          130\"\r\n"
-        "\"Philosphy                        80\"\r\n"
-        "\"Linguistics                      51\"\r\n"
-        "\"Engineering, Aeronautical        129\"\r\n";
-    EXPECT_EQ(sheet.text, expected);
+    EXPECT_EQ(sheet.text, kSheet);
     EXPECT_EQ(Text(cboLoss), "12%") << "the sheet's loss roll stays in the record";
     EXPECT_EQ(Text(cboPhysique), "Ectomorphic");
+}
+
+TEST_F(CharacterSheetTest, AProfileFollowsTheLastSectionAndNothingAboveChanges) {
+    SetUpCharacter();
+    ScriptSheetRolls();
+    CharacterSheet sheet;
+    sheet.profile = {"Safe-House Keeper", "Money", "Owes a bank", "Forged papers", "Steady",
+                     "Hums\tand haws", {"Zo\xC3\xAB Roy", "Baker", "Solid"}};
+    ComposeCharacterSheet(record, sheet);
+    EXPECT_EQ(sheet.text, kSheet +
+                              "\r\n"
+                              "\"PROFILE\"\r\n"
+                              "\"---------------------------------\"\r\n"
+                              "\"Role                      Safe-House Keeper\"\r\n"
+                              "\"Loyalty                   Steady\"\r\n"
+                              "\"Motive                    Money\"\r\n"
+                              "\"                          Owes a bank\"\r\n"
+                              "\"Leverage                  Forged papers\"\r\n"
+                              "\"Mannerism                 Hums?and haws\"\r\n"
+                              "\"Cover Name                Zo\xC3\xAB Roy\"\r\n"
+                              "\"Cover Occupation          Baker\"\r\n"
+                              "\"Cover Status              Solid\"\r\n");
 }
 
 TEST_F(CharacterSheetTest, PhysiqueNotesFollowTheExactWordAndFractionsCountRoundedDown) {
