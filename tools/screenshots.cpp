@@ -35,12 +35,14 @@ int main(int argc, char** argv) {
 
     dossier::SeededDice dice(4);
     dossier::SeededDice nameDice(4);
+    dossier::SeededDice profileDice(4);
     // Settings of its own: the pictures never depend on what a user chose.
     QSettings settings(QDir::tempPath() + "/dossier-screenshot-settings.ini", QSettings::IniFormat);
     settings.clear();
     dossier::WindowServices services;
     services.dice = &dice;
     services.nameDice = &nameDice;
+    services.profileDice = &profileDice;
     services.settings = &settings;
     services.sheetPath = (QDir::tempPath() + "/dossier-screenshot-char.txt").toStdString();
     dossier::MainWindow window(services);
@@ -83,6 +85,13 @@ int main(int argc, char** argv) {
                 window.tabs()->setCurrentIndex(0);
                 QApplication::processEvents();
                 window.grab().save(folder + "/names-status.png");
+                // A profile filled in: the panel beside the tabs shows it.
+                window.findChild<QAction*>("mnuFillInProfile")->trigger();
+                window.tabs()->setCurrentIndex(2);
+                QMetaObject::invokeMethod(window.findChild<QObject*>("cmdQuikGen"), "click");
+                window.tabs()->setCurrentIndex(0);
+                QApplication::processEvents();
+                window.grab().save(folder + "/profile-panel.png");
                 QApplication::quit();
             });
         });

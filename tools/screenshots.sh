@@ -11,5 +11,8 @@ pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$scratch/roster.pdf" docs/screenshots
 # The same with names and codenames filled in.
 build/bin/dossier-cli --count 12 --seed 3 --names --format roster-pdf --output "$scratch/named.pdf"
 pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$scratch/named.pdf" docs/screenshots/roster-page-names
+# The same with profiles: each NPC headed by its name, its profile first.
+build/bin/dossier-cli --count 12 --seed 3 --profile --format roster-pdf --output "$scratch/profiled.pdf"
+pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$scratch/profiled.pdf" docs/screenshots/roster-page-profiles
 rm -rf "$scratch"
 ls docs/screenshots

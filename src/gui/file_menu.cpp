@@ -120,15 +120,26 @@ bool FileMenu::Rename(const CharacterNames& names) {
     if (!HaveSheet("New Name")) return false;
     SavedCharacter renamed = *current_;
     renamed.names = names;
-    renamed.sheetText = LaidOutSheet(renamed);
+    return Rewrite(std::move(renamed), "New Name");
+}
+
+bool FileMenu::Reprofile(const CharacterProfile& profile) {
+    if (!HaveSheet("New Profile")) return false;
+    SavedCharacter changed = *current_;
+    changed.profile = profile;
+    return Rewrite(std::move(changed), "New Profile");
+}
+
+bool FileMenu::Rewrite(SavedCharacter changed, const char* title) {
+    changed.sheetText = LaidOutSheet(changed);
     try {
-        WriteSheetFile(sink_.path(), renamed.sheetText);
+        WriteSheetFile(sink_.path(), changed.sheetText);
     } catch (const WriteError& error) {
-        Tell(error.what(), "New Name");
+        Tell(error.what(), title);
         return false;
     }
-    if (currentInSession_) session_.back() = renamed;
-    current_ = std::move(renamed);
+    if (currentInSession_) session_.back() = changed;
+    current_ = std::move(changed);
     emit CurrentChanged();
     return true;
 }

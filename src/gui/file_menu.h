@@ -34,6 +34,8 @@ class FileMenu final : public QObject {
     // it, and written; the session's roster holds the new names. False, and the user told why,
     // when the sheet cannot be written.
     bool Rename(const CharacterNames& names);
+    // The same with another profile.
+    bool Reprofile(const CharacterProfile& profile);
 
     void SaveSheetAs();
     void SaveCharacter();
@@ -43,11 +45,13 @@ class FileMenu final : public QObject {
     void SessionRoster();
 
   signals:
-    // Another character's sheet is the sheet file, or the same under another name.
+    // Another character's sheet is the sheet file, or the same under another name or profile.
     void CurrentChanged();
 
   private:
     bool HaveSheet(const char* title);
+    // Lays out the current character's sheet again as changed and writes it.
+    bool Rewrite(SavedCharacter changed, const char* title);
     void Tell(const std::string& message, const char* title);
 
     CharacterRecord& record_;

@@ -84,6 +84,8 @@ void MainWindow::BuildMenu() {
     QMenu* mnuFile = menuBar()->addMenu("&File");
     fileMenu_ = new FileMenu(mnuFile, *record_, *sink_, *services_.dialogs, *services_.files);
     namesMenu_ = new NamesMenu(this, *modes_, *fileMenu_, *services_.nameDice, *services_.settings);
+    profileMenu_ = new ProfileMenu(this, *modes_, *fileMenu_, *namesMenu_, *services_.profileDice,
+                                   *services_.settings);
     QMenu* mnuHelp = menuBar()->addMenu("&Help");
     mnuHelp->setObjectName("mnuHelp");
     QAction* mnuAbout = mnuHelp->addAction("&About");

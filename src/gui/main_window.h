@@ -10,6 +10,7 @@
 #include "frontend/sheet_file_sink.h"
 #include "gui/file_menu.h"
 #include "gui/names_menu.h"
+#include "gui/profile_menu.h"
 #include "gui/window_services.h"
 
 class QTabWidget;
@@ -34,6 +35,7 @@ class MainWindow final : public QMainWindow, private RecordListener {
     AboutBox* aboutBox() const;
     FileMenu* fileMenu() const { return fileMenu_; }
     NamesMenu* namesMenu() const { return namesMenu_; }
+    ProfileMenu* profileMenu() const { return profileMenu_; }
 
     // Shows the controls the record's texts.
     void Refresh();
@@ -61,6 +63,7 @@ class MainWindow final : public QMainWindow, private RecordListener {
     QPointer<AboutBox> about_;
     FileMenu* fileMenu_ = nullptr;
     NamesMenu* namesMenu_ = nullptr;
+    ProfileMenu* profileMenu_ = nullptr;
     FocusChecks* focusChecks_ = nullptr;
     bool refreshing_ = false;
 };

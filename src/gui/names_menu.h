@@ -26,6 +26,8 @@ class NamesMenu final : public QObject {
     // Draws another name and codename for the character on screen and writes its sheet again.
     void NewName();
     QLabel* statusLine() const { return status_; }
+    // Whether generations fill in names; a profile turns it on.
+    QAction* fillIn() const { return fillIn_; }
 
   private:
     void FillIn(bool on);

@@ -24,6 +24,7 @@ struct WindowServices {
     FileChooser* files = nullptr;       // Qt's file, choice and print dialogs when null
     Dice* nameDice = nullptr;           // dice of the names' own, the clock's when null
     QSettings* settings = nullptr;      // the user's settings when null
+    Dice* profileDice = nullptr;        // dice of the profiles' own, the clock's when null
 };
 
 // Fills in what was not given, with services that live as long as this.
@@ -39,6 +40,7 @@ class OwnServices {
     std::unique_ptr<FileChooser> files_;
     std::unique_ptr<Dice> nameDice_;
     std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<Dice> profileDice_;
 };
 
 }  // namespace dossier

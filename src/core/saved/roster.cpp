@@ -17,16 +17,18 @@ RosterBlock MakeRosterBlock(const SavedCharacter& c, long long number) {
     RosterBlock block;
     const std::string who = c.Text(F::cboSex) + ", " + c.Text(F::cboRace) + ", age " +
                             c.Text(F::txtAge) + ", level " + c.Text(F::txtLevel);
+    const std::string military = c.Text(F::cboMilitary) + ", " + c.Text(F::cboBranch);
     if (!c.profile.empty()) {
-        // Who is who at a glance: the name heads the block, the profile follows it.
+        // Who is who at a glance: the name heads the block, the profile follows in two lines,
+        // and the block stays as short as one without, so that seven still fill a page.
         const CharacterProfile& p = c.profile;
         block.title = std::to_string(number) + ". " + c.names.name +
                       (c.names.alias.empty() ? "" : " (" + c.names.alias + ")");
-        block.lines.push_back(who);
+        block.lines.push_back(who + "; military: " + military);
         block.lines.push_back(p.role + ", " + p.loyalty + "; cover " + p.cover.name + ", " +
-                              p.cover.occupation + " (" + p.cover.status + ")");
+                              p.cover.occupation + " (" + p.cover.status +
+                              "). Manner: " + p.mannerism);
         block.lines.push_back(p.motive + ": " + p.motiveDetail + ". Leverage: " + p.leverage);
-        block.lines.push_back("Manner: " + p.mannerism);
     } else {
         block.title = std::to_string(number) + ". " + who;
         // Blank lines to fill in by hand, unless the character has a name and codename.
@@ -38,10 +40,15 @@ RosterBlock MakeRosterBlock(const SavedCharacter& c, long long number) {
                           "; weight " + c.Text(F::cboWeight) + " lbs.; " +
                           c.Text(F::cboHandedness) + "-handed; " + c.moment.physique +
                           "; glasses " + c.moment.glasses + " (loss " + c.moment.loss + ")");
-    block.lines.push_back("Military: " + c.Text(F::cboMilitary) + ", " + c.Text(F::cboBranch));
-    block.lines.push_back("PS " + c.Text(F::txtPS) + "  CH " + c.Text(F::txtCH) + "  WP " +
-                          c.Text(F::txtWP) + "  CO " + c.Text(F::txtCO) + "  K " + c.Text(F::txtK) +
-                          "  CD " + c.Text(F::txtCD));
+    if (c.profile.empty()) block.lines.push_back("Military: " + military);
+    const std::string primary = "PS " + c.Text(F::txtPS) + "  CH " + c.Text(F::txtCH) + "  WP " +
+                                c.Text(F::txtWP) + "  CO " + c.Text(F::txtCO) + "  K " +
+                                c.Text(F::txtK) + "  CD " + c.Text(F::txtCD);
+    std::vector<std::string> languages;
+    for (int score : c.languages) languages.push_back(std::to_string(score));
+    const std::string schooling = Joined(languages, ", ") + "; education " + c.education;
+    // A profiled block takes them on one line, for the two lines of its profile.
+    block.lines.push_back(c.profile.empty() ? primary : primary + "; languages " + schooling);
     const auto derived = [&c](Field field) {
         return std::to_string(DerivedValue(c, SheetName(field)).value_or(0));
     };
@@ -53,9 +60,7 @@ RosterBlock MakeRosterBlock(const SavedCharacter& c, long long number) {
     block.lines.push_back("Perception " + derived(F::txtPR) + ", Hand to Hand " +
                           derived(F::txtHTH) + ", Surprise " + derived(F::txtSV) + ", Gambling " +
                           derived(F::txtGV));
-    std::vector<std::string> languages;
-    for (int score : c.languages) languages.push_back(std::to_string(score));
-    block.lines.push_back("Languages " + Joined(languages, ", ") + "; education " + c.education);
+    if (c.profile.empty()) block.lines.push_back("Languages " + schooling);
     std::vector<std::string> areas;
     for (const auto& [name, score] : c.areas) areas.push_back(name + " " + std::to_string(score));
     block.lines.push_back("Areas: " + Joined(areas, "; "));
