@@ -354,6 +354,44 @@ TEST_F(FileMenuTest, NamesFilledInShowUnderTheTabsAndANewNameRewritesOnlyTheirLi
     EXPECT_TRUE(window->findChild<QMenu*>("mnuOrigin")->actions().at(1)->isChecked());
 }
 
+TEST_F(FileMenuTest, AProfileShowsBesideTheTabsAndANewProfileRewritesOnlyItsBlock) {
+    auto* panel = Find<QLabel>("lblProfile");
+    const QSize size = window->size();
+    Generate();
+    EXPECT_FALSE(panel->isVisible()) << "off, the window is as it always was";
+    EXPECT_EQ(window->size(), size);
+    EXPECT_EQ(Sheet().find("PROFILE"), std::string::npos);
+
+    Trigger("mnuFillInProfile");
+    EXPECT_TRUE(window->findChild<QAction*>("mnuFillInNames")->isChecked()) << "names come too";
+    QMenu* roles = window->findChild<QMenu*>("mnuRole");
+    roles->actions().at(7)->trigger();  // Any, then the roles: the seventh is Mole
+    Generate();
+    const SavedCharacter& made = *window->fileMenu()->current();
+    EXPECT_EQ(made.profile.role, "Mole");
+    EXPECT_FALSE(made.names.empty());
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_NE(panel->accessibleDescription().toStdString().find(
+                  "Leverage: " + made.profile.leverage),
+              std::string::npos);
+    const std::string first = Sheet();
+    const std::string block = first.substr(first.find("\r\n\"PROFILE\""));
+
+    Trigger("mnuNewProfile");
+    const std::string again = Sheet();
+    EXPECT_EQ(again.substr(0, again.find("\r\n\"PROFILE\"")),
+              first.substr(0, first.find("\r\n\"PROFILE\"")));
+    EXPECT_NE(again.substr(again.find("\r\n\"PROFILE\"")), block);
+
+    // Remembered for the next window; names off takes the profile off.
+    window.reset();
+    SetUp();
+    EXPECT_TRUE(window->findChild<QAction*>("mnuFillInProfile")->isChecked());
+    EXPECT_TRUE(window->findChild<QMenu*>("mnuRole")->actions().at(7)->isChecked());
+    Trigger("mnuFillInNames");
+    EXPECT_FALSE(window->findChild<QAction*>("mnuFillInProfile")->isChecked());
+}
+
 TEST_F(FileMenuTest, AFileOfSeveralLetsTheUserPickAndABadOneChangesNothing) {
     for (int i = 0; i < 3; ++i) Generate();
     std::string lines;
