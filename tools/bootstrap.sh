@@ -5,10 +5,12 @@
 #                                 and Wine, Xvfb and xdotool to test it
 set -euo pipefail
 
+# wbritish: the profile lists are spelt against its words (tools/check_profile.py).
 # file: CPack's shlibdeps reads the binaries' dependencies with it (make package).
 packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libcli11-dev nlohmann-json3-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-          clang clang-format libclang-rt-14-dev dpkg-dev file poppler-utils python3)
+          clang clang-format libclang-rt-14-dev dpkg-dev file poppler-utils python3
+          wbritish)
 if [ "${1:-}" = windows ]; then
     # GoogleTest comes as source, built with the cross compiler; Qt too (tools/windows_kit.sh),
     # with the host's qt6-base-dev for its moc, rcc and uic.

@@ -14,10 +14,10 @@
 #include "core/saved/character_json.h"
 #include "core/saved/roster.h"
 #include "naming/name_drawer.h"
-#include "profile/profile_drawer.h"
 #include "platform/sheet_file.h"
 #include "platform/utf8_text.h"
 #include "printing/character_document.h"
+#include "profile/profile_drawer.h"
 
 namespace dossier::cli {
 

@@ -9,8 +9,8 @@
 #include "core/sheet/character_profile.h"
 #include "frontend/field_checks.h"
 #include "naming/name_drawer.h"
-#include "profile/profile_tables.h"
 #include "platform/utf8_text.h"
+#include "profile/profile_tables.h"
 
 namespace dossier::cli {
 
@@ -134,10 +134,7 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
 std::string Listed(std::span<const std::string_view> words) {
     std::string text;
     for (std::size_t i = 0; i < words.size(); ++i)
-        text += (i == 0                  ? ""
-                 : i + 1 == words.size() ? " and "
-                                         : ", ") +
-                std::string(words[i]);
+        text += (i == 0 ? "" : i + 1 == words.size() ? " and " : ", ") + std::string(words[i]);
     return text;
 }
 

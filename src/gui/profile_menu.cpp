@@ -109,8 +109,8 @@ void ProfileMenu::ShowProfile() {
     const auto items = Items(current != nullptr ? current->profile : CharacterProfile{});
     QString shown, read;
     for (const auto& [label, value] : items) {
-        shown += "<p style=\"margin-bottom:4px\"><b>" + label + "</b><br>" +
-                 value.toHtmlEscaped() + "</p>";
+        shown += "<p style=\"margin-bottom:4px\"><b>" + label + "</b><br>" + value.toHtmlEscaped() +
+                 "</p>";
         read += label + ": " + value + "\n";
     }
     if (items.empty()) shown = read = "No profile yet: generate a character.";
@@ -122,9 +122,8 @@ void ProfileMenu::NewProfile() {
     // With no character on screen, the file menu says so.
     const SavedCharacter* current = files_.current();
     drawer_.Keep(std::nullopt);
-    files_.Reprofile(current != nullptr
-                         ? drawer_.Draw(current->Text(Field::cboSex), current->names)
-                         : CharacterProfile{});
+    files_.Reprofile(current != nullptr ? drawer_.Draw(current->Text(Field::cboSex), current->names)
+                                        : CharacterProfile{});
 }
 
 }  // namespace dossier

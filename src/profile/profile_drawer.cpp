@@ -10,8 +10,8 @@ namespace dossier {
 ProfileDrawer::ProfileDrawer(Dice& dice) : dice_(dice), covers_(dice) {}
 
 std::size_t ProfileDrawer::Weighted(std::span<const int> weights) {
-    int roll = dice_.DieRoll(static_cast<std::int16_t>(std::accumulate(weights.begin(),
-                                                                       weights.end(), 0)));
+    int roll = dice_.DieRoll(
+        static_cast<std::int16_t>(std::accumulate(weights.begin(), weights.end(), 0)));
     std::size_t i = 0;
     while (roll > weights[i]) roll -= weights[i++];
     return i;

@@ -231,8 +231,8 @@ TEST(CliTest, AProfileAddsItsBlockAndChangesNoOtherRollNorTheNames) {
     for (std::size_t at; (at = sheets.find("\r\n\"PROFILE\"")) != std::string::npos;)
         sheets.erase(at, sheets.find("\r\n", sheets.find("\"Cover Status", at)) + 2 - at);
     EXPECT_EQ(sheets, RunCli(with(named, {"--output", "-"})).out);
-    for (const nlohmann::json& line : JsonLines(with(profiled, {"--format", "json", "--role",
-                                                                "talent-SPOTTER"})))
+    for (const nlohmann::json& line :
+         JsonLines(with(profiled, {"--format", "json", "--role", "talent-SPOTTER"})))
         EXPECT_EQ(line["profile"]["role"], "Talent Spotter");
     EXPECT_EQ(testing::Lines(RunCli({"--list-roles"}).out).size(), 12u);
 }
@@ -240,8 +240,8 @@ TEST(CliTest, AProfileAddsItsBlockAndChangesNoOtherRollNorTheNames) {
 // The profile comes from its own dice alone: two bodies of the same sex, one profile.
 TEST(CliTest, TheProfileNeverFollowsTheBody) {
     const auto profiles = [](std::vector<std::string> args) {
-        args.insert(args.end(), {"--sex", "f", "--profile", "--count", "6", "--seed", "3",
-                                 "--format", "json"});
+        args.insert(args.end(),
+                    {"--sex", "f", "--profile", "--count", "6", "--seed", "3", "--format", "json"});
         std::vector<nlohmann::json> found;
         for (const nlohmann::json& line : JsonLines(args)) found.push_back(line["profile"]);
         return found;
@@ -255,8 +255,8 @@ TEST(CliTest, TheProfileNeverFollowsTheBody) {
 
 TEST(CliTest, ALoadedProfileStaysWithOrWithoutAModeAndProfilesReachLoadedCharacters) {
     const std::string saved = testing::UniqueTempPath("cli-profiled").string() + ".jsonl";
-    const CliRun made = RunCli({"--profile", "--count", "4", "--seed", "9", "--format", "json",
-                                "--output", saved});
+    const CliRun made =
+        RunCli({"--profile", "--count", "4", "--seed", "9", "--format", "json", "--output", saved});
     ASSERT_EQ(made.exitCode, 0) << made.err;
     const std::vector<nlohmann::json> original = JsonLines({"--load", saved, "--format", "json"});
     ASSERT_EQ(original.size(), 4u);

@@ -371,9 +371,9 @@ TEST_F(FileMenuTest, AProfileShowsBesideTheTabsAndANewProfileRewritesOnlyItsBloc
     EXPECT_EQ(made.profile.role, "Mole");
     EXPECT_FALSE(made.names.empty());
     EXPECT_TRUE(panel->isVisible());
-    EXPECT_NE(panel->accessibleDescription().toStdString().find(
-                  "Leverage: " + made.profile.leverage),
-              std::string::npos);
+    EXPECT_NE(
+        panel->accessibleDescription().toStdString().find("Leverage: " + made.profile.leverage),
+        std::string::npos);
     const std::string first = Sheet();
     const std::string block = first.substr(first.find("\r\n\"PROFILE\""));
 

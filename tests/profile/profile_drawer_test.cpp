@@ -26,13 +26,23 @@ CharacterProfile DrawWith(std::deque<int> rolls, const char* role = nullptr,
 }
 
 TEST(ProfileDrawerTest, TheRoleTableAtItsEdges) {
-    const std::pair<int, const char*> rows[] = {
-        {1, "Handler"},     {7, "Handler"},    {8, "Agent"},
-        {25, "Agent"},      {26, "Cutout"},    {43, "Courier"},
-        {44, "Safe-House Keeper"}, {50, "Safe-House Keeper"}, {51, "Informant"},
-        {64, "Informant"},  {65, "Mole"},      {70, "Talent Spotter"},
-        {85, "Watcher"},    {93, "Specialist"}, {94, "Sleeper"},
-        {98, "Defector"},   {100, "Defector"}};
+    const std::pair<int, const char*> rows[] = {{1, "Handler"},
+                                                {7, "Handler"},
+                                                {8, "Agent"},
+                                                {25, "Agent"},
+                                                {26, "Cutout"},
+                                                {43, "Courier"},
+                                                {44, "Safe-House Keeper"},
+                                                {50, "Safe-House Keeper"},
+                                                {51, "Informant"},
+                                                {64, "Informant"},
+                                                {65, "Mole"},
+                                                {70, "Talent Spotter"},
+                                                {85, "Watcher"},
+                                                {93, "Specialist"},
+                                                {94, "Sleeper"},
+                                                {98, "Defector"},
+                                                {100, "Defector"}};
     for (const auto& [roll, role] : rows) EXPECT_EQ(DrawWith({roll}).role, role) << roll;
     std::vector<int> sides;
     DrawWith({}, nullptr, &sides);
@@ -48,16 +58,16 @@ TEST(ProfileDrawerTest, TheMotiveAndLoyaltyLeanByRole) {
         const char* loyalty;  // for the same roll on the loyalty's d10, where it reaches
     };
     const Row rows[] = {
-        {"Informant", 1, "Money", "Wavering"},     {"Informant", 6, "Money", "Wavering"},
-        {"Informant", 7, "Money", "Steady"},       {"Informant", 10, "Money", "Unshakeable"},
-        {"Informant", 11, "Money", nullptr},       {"Informant", 13, "Ideology", nullptr},
-        {"Informant", 14, "Coercion", nullptr},    {"Informant", 18, "Coercion", nullptr},
-        {"Informant", 19, "Ego", nullptr},
-        {"Handler", 1, "Money", "Wavering"},       {"Handler", 2, "Money", "Steady"},
-        {"Handler", 3, "Money", "Steady"},         {"Handler", 4, "Ideology", "Steady"},
-        {"Handler", 7, "Ideology", "Unshakeable"}, {"Handler", 14, "Coercion", nullptr},
-        {"Handler", 15, "Ego", nullptr},           {"Mole", 6, "Ideology", nullptr},
-        {"Mole", 15, "Ego", nullptr},              {"Sleeper", 20, "Ego", nullptr}};
+        {"Informant", 1, "Money", "Wavering"},  {"Informant", 6, "Money", "Wavering"},
+        {"Informant", 7, "Money", "Steady"},    {"Informant", 10, "Money", "Unshakeable"},
+        {"Informant", 11, "Money", nullptr},    {"Informant", 13, "Ideology", nullptr},
+        {"Informant", 14, "Coercion", nullptr}, {"Informant", 18, "Coercion", nullptr},
+        {"Informant", 19, "Ego", nullptr},      {"Handler", 1, "Money", "Wavering"},
+        {"Handler", 2, "Money", "Steady"},      {"Handler", 3, "Money", "Steady"},
+        {"Handler", 4, "Ideology", "Steady"},   {"Handler", 7, "Ideology", "Unshakeable"},
+        {"Handler", 14, "Coercion", nullptr},   {"Handler", 15, "Ego", nullptr},
+        {"Mole", 6, "Ideology", nullptr},       {"Mole", 15, "Ego", nullptr},
+        {"Sleeper", 20, "Ego", nullptr}};
     for (const Row& row : rows) {
         const CharacterProfile profile = DrawWith({row.roll, 1, 1, row.roll}, row.role);
         EXPECT_EQ(profile.role, row.role);
@@ -130,8 +140,9 @@ TEST(ProfileDrawerTest, AKeptProfileStaysAndItsCoverFollowsANewSex) {
 
 TEST(ProfileDrawerTest, ARoleIsFoundWhateverItsCaseBlanksAndHyphens) {
     const std::pair<const char*, std::optional<std::size_t>> rows[] = {
-        {"safe house keeper", 4}, {"SAFEHOUSE-KEEPER", 4}, {"talent_spotter", 7},
-        {"mole", 6},              {"Handler", 0},          {"boss", std::nullopt},
+        {"safe house keeper", 4}, {"SAFEHOUSE-KEEPER", 4},
+        {"talent_spotter", 7},    {"mole", 6},
+        {"Handler", 0},           {"boss", std::nullopt},
         {"", std::nullopt},       {"Mole Hunter", std::nullopt}};
     for (const auto& [typed, role] : rows) EXPECT_EQ(FindRole(typed), role) << typed;
 }

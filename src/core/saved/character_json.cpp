@@ -35,14 +35,16 @@ class LineReader {
         const bool named = format >= kNamedCharacterFormat;
         const bool profiled = format == kProfiledCharacterFormat;
         if (!named) {
-            OnlyKeys(line, "", {"format", "index", "mode", "fields", "heightClass", "weightClass",
-                                "sheet"});
+            OnlyKeys(line, "",
+                     {"format", "index", "mode", "fields", "heightClass", "weightClass", "sheet"});
         } else if (!profiled) {
-            OnlyKeys(line, "", {"format", "index", "mode", "name", "alias", "origin", "fields",
-                                "heightClass", "weightClass", "sheet"});
+            OnlyKeys(line, "",
+                     {"format", "index", "mode", "name", "alias", "origin", "fields", "heightClass",
+                      "weightClass", "sheet"});
         } else {
-            OnlyKeys(line, "", {"format", "index", "mode", "name", "alias", "origin", "profile",
-                                "fields", "heightClass", "weightClass", "sheet"});
+            OnlyKeys(line, "",
+                     {"format", "index", "mode", "name", "alias", "origin", "profile", "fields",
+                      "heightClass", "weightClass", "sheet"});
         }
         SavedCharacter character;
         if (named) {
@@ -134,16 +136,16 @@ class LineReader {
     }
     // One of the words a profile is made of.
     template <std::size_t N>
-    std::string Word(const Json& object, const std::string& key,
-                     const std::string_view (&words)[N], const std::string& prefix) const {
+    std::string Word(const Json& object, const std::string& key, const std::string_view (&words)[N],
+                     const std::string& prefix) const {
         std::string text = Text(object, key, kLongestField, prefix);
         std::string known;
         for (const std::string_view word : words) {
             if (text == word) return text;
             known += (known.empty() ? "" : ", ") + std::string(word);
         }
-        Refuse(where_, "\"" + prefix + key + "\" is \"" + text.substr(0, 40) + "\", none of " +
-                           known);
+        Refuse(where_,
+               "\"" + prefix + key + "\" is \"" + text.substr(0, 40) + "\", none of " + known);
     }
     const Json& Member(const Json& object, const std::string& key, Json::value_t type,
                        const std::string& prefix = "") const {
@@ -275,7 +277,7 @@ void WriteUpToAreas(JsonLine& line, const LineValues& v) {
                 : named  ? kNamedCharacterFormat
                          : kCharacterFormat);
     line.Fixed(",\"index\":").Number(v.index).Fixed(",\"mode\":").Text(v.mode);
-    if (named) {
+    if (named || profiled) {
         line.Fixed(",\"name\":").Text(v.names.name).Fixed(",\"alias\":").Text(v.names.alias);
         line.Fixed(",\"origin\":").Text(v.names.origin);
     }

@@ -17,8 +17,8 @@ struct CoverIdentity {
 // Who the character is in a spy story, where the user asked for it; empty otherwise, and the
 // sheet ends where it always did.
 struct CharacterProfile {
-    std::string role;     // one of kRoles
-    std::string motive;   // one of kMotives
+    std::string role;    // one of kRoles
+    std::string motive;  // one of kMotives
     std::string motiveDetail;
     std::string leverage;
     std::string loyalty;  // one of kLoyalties
@@ -31,8 +31,8 @@ struct CharacterProfile {
 
 // The words a profile is made of; files are read against them.
 inline constexpr std::string_view kRoles[] = {
-    "Handler", "Agent",  "Cutout",     "Courier", "Safe-House Keeper", "Informant",
-    "Mole",    "Talent Spotter", "Watcher", "Specialist", "Sleeper", "Defector"};
+    "Handler", "Agent",          "Cutout",  "Courier",    "Safe-House Keeper", "Informant",
+    "Mole",    "Talent Spotter", "Watcher", "Specialist", "Sleeper",           "Defector"};
 inline constexpr std::string_view kMotives[] = {"Money", "Ideology", "Coercion", "Ego"};
 inline constexpr std::string_view kLoyalties[] = {"Wavering", "Steady", "Unshakeable"};
 inline constexpr std::string_view kCoverStatuses[] = {"Solid", "Thin", "Blown"};

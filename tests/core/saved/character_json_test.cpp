@@ -40,8 +40,12 @@ std::string WithValue(const std::string& pointer, nlohmann::ordered_json value,
     return line.dump();
 }
 
-const CharacterProfile kProfile = {"Talent Spotter", "Ideology", "Believes \"it\"",
-                                   "Lever: a, b",    "Unshakeable", "Hums",
+const CharacterProfile kProfile = {"Talent Spotter",
+                                   "Ideology",
+                                   "Believes \"it\"",
+                                   "Lever: a, b",
+                                   "Unshakeable",
+                                   "Hums",
                                    {"Jan Nowak", "Baker", "Blown"}};
 
 std::string ProfiledLine() {
@@ -98,6 +102,11 @@ TEST(CharacterJsonTest, AProfiledCharacterIsFormatThreeAndReadsBackWhole) {
     EXPECT_EQ(read.profile, kProfile);
     EXPECT_EQ(CharacterJsonLine(read, 1), line);
     EXPECT_TRUE(read.sheetText.ends_with("\"Cover Status              Blown\"\r\n"));
+    // A profile on a character without a name still writes a line that reads back.
+    SavedCharacter unnamed = read;
+    unnamed.names = {};
+    const std::string kept = CharacterJsonLine(unnamed, 1);
+    EXPECT_EQ(CharacterJsonLine(ParseCharacterLines(kept, "f").at(0), 1), kept);
 }
 
 TEST(CharacterJsonTest, TextsAreWrittenAsTheLibraryDumpsThemAndReadBack) {

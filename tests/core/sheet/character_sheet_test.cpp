@@ -110,8 +110,13 @@ TEST_F(CharacterSheetTest, AProfileFollowsTheLastSectionAndNothingAboveChanges) 
     SetUpCharacter();
     ScriptSheetRolls();
     CharacterSheet sheet;
-    sheet.profile = {"Safe-House Keeper", "Money", "Owes a bank", "Forged papers", "Steady",
-                     "Hums\tand haws", {"Zo\xC3\xAB Roy", "Baker", "Solid"}};
+    sheet.profile = {"Safe-House Keeper",
+                     "Money",
+                     "Owes a bank",
+                     "Forged papers",
+                     "Steady",
+                     "Hums\tand haws",
+                     {"Zo\xC3\xAB Roy", "Baker", "Solid"}};
     ComposeCharacterSheet(record, sheet);
     EXPECT_EQ(sheet.text, kSheet +
                               "\r\n"
