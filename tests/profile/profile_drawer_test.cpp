@@ -39,6 +39,7 @@ TEST(ProfileDrawerTest, TheMotiveAndLoyaltyLeanByRole) {
         {"Informant", 6, "Money", "Wavering"},
         {"Informant", 7, "Money", "Steady"},
         {"Informant", 10, "Money", "Unshakeable"},
+        {"Informant", 11, "Money", nullptr},
         {"Informant", 12, "Ideology", nullptr},
         {"Informant", 14, "Coercion", nullptr},
         {"Informant", 19, "Ego", nullptr},
