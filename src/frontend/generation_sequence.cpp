@@ -70,9 +70,12 @@ void GenerationSequence::RollUnsetTraits() {
 void GenerationSequence::WriteCharacterSheet() {
     sheet_.names = {};
     if (namer_ != nullptr) namer_->Name(record_, sheet_.names);
-    sheet_.profile = {};
-    if (profiler_ != nullptr)
+    // A profile drawn into the last one's space; none where profiles are off.
+    if (profiler_ != nullptr) {
         profiler_->Profile(record_.Text(Field::cboSex), sheet_.names, sheet_.profile);
+    } else if (!sheet_.profile.empty()) {
+        sheet_.profile = {};
+    }
     ComposeCharacterSheet(record_, sheet_);
     sink_.Deliver(record_, sheet_);
 }

@@ -220,11 +220,6 @@ CharacterNames NameDrawer::Draw(std::string_view sex) {
     return names;
 }
 
-std::string NameDrawer::DrawFullName(std::string_view sex) {
-    std::string origin;
-    return DrawName(sex, origin, origin_);
-}
-
 void NameDrawer::Name(const CharacterRecord& record, CharacterNames& names) {
     names = Draw(record.Text(Field::cboSex));
 }

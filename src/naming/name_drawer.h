@@ -44,9 +44,6 @@ class NameDrawer final : public SheetNamer {
 
     void Name(const CharacterRecord& record, CharacterNames& names) override;
 
-    // A full name alone, as Draw gives it, for a name the character lives under.
-    std::string DrawFullName(std::string_view sex);
-
     // Draws from another origin (empty for any) from now on; what was drawn stays drawn.
     void SetOrigin(std::string_view origin);
 

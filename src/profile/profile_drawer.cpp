@@ -7,7 +7,7 @@
 
 namespace dossier {
 
-ProfileDrawer::ProfileDrawer(Dice& dice) : dice_(dice), covers_(dice) {}
+ProfileDrawer::ProfileDrawer(Dice& dice) : dice_(dice) {}
 
 std::size_t ProfileDrawer::Weighted(std::span<const int> weights) {
     int roll = dice_.DieRoll(
@@ -22,18 +22,17 @@ std::string_view ProfileDrawer::AnyOf(std::span<const std::string_view> lines) {
                                           1)];
 }
 
-std::string ProfileDrawer::CoverName(std::string_view sex, const CharacterNames& names) {
-    std::string name = covers_.DrawFullName(sex);
-    // No pair comes twice in a round, so this ends at the next draw.
-    while (name == names.name) name = covers_.DrawFullName(sex);
-    return name;
+CharacterProfile ProfileDrawer::Draw(std::string_view sex, const CharacterNames& names) {
+    CharacterProfile profile;
+    Draw(sex, names, profile);
+    return profile;
 }
 
-CharacterProfile ProfileDrawer::Draw(std::string_view sex, const CharacterNames& names) {
+void ProfileDrawer::Draw(std::string_view sex, const CharacterNames& names,
+                         CharacterProfile& profile) {
     const std::size_t role = role_ ? *role_ : Weighted(RoleWeights());
     const RoleLeanings& leanings = LeaningsOf(role);
     const std::size_t motive = Weighted(leanings.motives);
-    CharacterProfile profile;
     profile.role = kRoles[role];
     profile.motive = kMotives[motive];
     profile.motiveDetail = AnyOf(MotiveDetails(motive));
@@ -44,8 +43,7 @@ CharacterProfile ProfileDrawer::Draw(std::string_view sex, const CharacterNames&
     profile.cover.status = kCoverStatuses[Weighted(CoverStatusWeights())];
     // Last, as the only draw that depends on the sex: every roll before it is the same for
     // any character.
-    profile.cover.name = CoverName(sex, names);
-    return profile;
+    covers_.Draw(dice_, sex, names.name, profile.cover.name);
 }
 
 void ProfileDrawer::Keep(std::optional<CharacterProfile> profile,
@@ -57,12 +55,12 @@ void ProfileDrawer::Keep(std::optional<CharacterProfile> profile,
 void ProfileDrawer::Profile(std::string_view sex, const CharacterNames& names,
                             CharacterProfile& profile) {
     if (!kept_) {
-        profile = Draw(sex, names);
+        Draw(sex, names, profile);
         return;
     }
     profile = *kept_;
     if ((keptForSex_ && *keptForSex_ != sex) || profile.cover.name == names.name)
-        profile.cover.name = CoverName(sex, names);
+        covers_.Draw(dice_, sex, names.name, profile.cover.name);
 }
 
 }  // namespace dossier

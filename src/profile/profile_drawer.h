@@ -8,7 +8,7 @@
 
 #include "core/dice/dice.h"
 #include "core/sheet/sheet_profiler.h"
-#include "naming/name_drawer.h"
+#include "profile/cover_names.h"
 
 namespace dossier {
 
@@ -21,6 +21,8 @@ class ProfileDrawer final : public SheetProfiler {
     explicit ProfileDrawer(Dice& dice);
 
     CharacterProfile Draw(std::string_view sex, const CharacterNames& names);
+    // The same into a profile kept from before, whose space is used again.
+    void Draw(std::string_view sex, const CharacterNames& names, CharacterProfile& profile);
 
     // Every profile from now on has this role, by its place in kRoles; any with nothing.
     void SetRole(std::optional<std::size_t> role) { role_ = role; }
@@ -36,10 +38,9 @@ class ProfileDrawer final : public SheetProfiler {
   private:
     std::size_t Weighted(std::span<const int> weights);
     std::string_view AnyOf(std::span<const std::string_view> lines);
-    std::string CoverName(std::string_view sex, const CharacterNames& names);
 
     Dice& dice_;
-    NameDrawer covers_;
+    CoverNames covers_;
     std::optional<std::size_t> role_;
     std::optional<CharacterProfile> kept_;
     std::optional<std::string> keptForSex_;
