@@ -48,6 +48,22 @@ for format in sheet json roster roster-pdf pdf; do
     echo "--format $format: ${ms} ms, peak memory ${kb} KB"
 done
 
+echo
+echo "== Profiles beside names alone: 100000 sheets to /dev/null (runs in turn, median of 7)"
+names=() profiles=()
+for i in 1 2 3 4 5 6 7; do
+    names+=("$(elapsed_ms sh -c "'$build/bin/dossier-cli' --count 100000 --seed 1 --names --output - > /dev/null")")
+    profiles+=("$(elapsed_ms sh -c "'$build/bin/dossier-cli' --count 100000 --seed 1 --profile --output - > /dev/null")")
+done
+n=$(printf '%s\n' "${names[@]}" | median) p=$(printf '%s\n' "${profiles[@]}" | median)
+for count in 10000 100000 1000000; do
+    for flag in --names --profile; do
+        kb=$( { /usr/bin/time -f "%M" "$build/bin/dossier-cli" --count $count --seed 1 $flag --output - > /dev/null; } 2>&1 | tail -1)
+        echo "peak memory, $count characters $flag: ${kb} KB"
+    done
+done
+awk -v n="$n" -v p="$p" 'BEGIN { printf "--names %d ms, --profile %d ms: ratio %.2f (the goal: at most 1.15)\n", n, p, p / n }'
+
 if [ -x "$build/bench/dossier_startup_probe" ] && command -v xvfb-run >/dev/null; then
     echo
     echo "== Window start-up to its first painted frame (median of $runs, whole process, under Xvfb)"
