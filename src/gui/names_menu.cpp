@@ -9,16 +9,14 @@
 #include <QSettings>
 #include <QStatusBar>
 
+#include "printing/qt_text.h"
+
 namespace dossier {
 
 namespace {
 
 constexpr const char* kFillInKey = "names/fillIn";
 constexpr const char* kOriginKey = "names/origin";  // empty for any
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -47,7 +45,8 @@ NamesMenu::NamesMenu(QMainWindow* window, GenerationModes& modes, FileMenu& file
         connect(action, &QAction::triggered, this, [this, origin] { ChooseOrigin(origin); });
     };
     addOrigin("Any", QString());
-    for (const OriginNames& names : NameOrigins()) addOrigin(Q(names.origin), Q(names.origin));
+    for (const OriginNames& names : NameOrigins())
+        addOrigin(ToQString(names.origin), ToQString(names.origin));
     if (group->checkedAction() == nullptr) group->actions().front()->setChecked(true);
     drawer_.SetOrigin(FindOrigin(chosen.toStdString()).value_or(""));
     newName_ = menu->addAction("&New Name");
@@ -86,7 +85,8 @@ void NamesMenu::ShowNames() {
     const SavedCharacter* current = files_.current();
     const CharacterNames names = current != nullptr ? current->names : CharacterNames{};
     const QString text =
-        names.empty() ? QString() : "Name: " + Q(names.name) + "   Alias: " + Q(names.alias);
+        names.empty() ? QString()
+                      : "Name: " + ToQString(names.name) + "   Alias: " + ToQString(names.alias);
     status_->setText(text);
     status_->setAccessibleDescription(text);
 }

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QSettings>
 
+#include "printing/qt_text.h"
 #include "profile/profile_tables.h"
 
 namespace dossier {
@@ -18,20 +19,16 @@ namespace {
 constexpr const char* kFillInKey = "profile/fillIn";
 constexpr const char* kRoleKey = "profile/role";  // empty for any
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The profile as the panel shows it: one item a line, the motive's detail under the motive.
 std::vector<std::pair<QString, QString>> Items(const CharacterProfile& p) {
     if (p.empty()) return {};
-    return {{"Role", Q(p.role)},
-            {"Loyalty", Q(p.loyalty)},
-            {"Motive", Q(p.motive) + ": " + Q(p.motiveDetail)},
-            {"Leverage", Q(p.leverage)},
-            {"Mannerism", Q(p.mannerism)},
-            {"Cover", Q(p.cover.name) + ", " + Q(p.cover.occupation)},
-            {"Cover status", Q(p.cover.status)}};
+    return {{"Role", ToQString(p.role)},
+            {"Loyalty", ToQString(p.loyalty)},
+            {"Motive", ToQString(p.motive) + ": " + ToQString(p.motiveDetail)},
+            {"Leverage", ToQString(p.leverage)},
+            {"Mannerism", ToQString(p.mannerism)},
+            {"Cover", ToQString(p.cover.name) + ", " + ToQString(p.cover.occupation)},
+            {"Cover status", ToQString(p.cover.status)}};
 }
 
 }  // namespace
@@ -60,7 +57,7 @@ ProfileMenu::ProfileMenu(QMainWindow* window, GenerationModes& modes, FileMenu& 
         });
     };
     addRole("Any", std::nullopt);
-    for (std::size_t i = 0; i < std::size(kRoles); ++i) addRole(Q(kRoles[i]), i);
+    for (std::size_t i = 0; i < std::size(kRoles); ++i) addRole(ToQString(kRoles[i]), i);
     drawer_.SetRole(chosen);
     newProfile_ = menu->addAction("&New Profile");
     newProfile_->setObjectName("mnuNewProfile");

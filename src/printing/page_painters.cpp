@@ -7,13 +7,11 @@
 #include <QTextLayout>
 #include <algorithm>
 
+#include "printing/qt_text.h"
+
 namespace dossier {
 
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The fonts travel with the program, so that a page looks the same wherever it is printed.
 QFont OwnFont(const char* family) {
@@ -70,7 +68,7 @@ void SheetPainter::Add(std::string_view sheetText) {
     const QFontMetricsF fitted(painter_.font(), &device_);
     double y = area.top() + fitted.ascent();
     for (const std::string& line : lines) {
-        painter_.drawText(QPointF(area.left(), y), Q(line));
+        painter_.drawText(QPointF(area.left(), y), ToQString(line));
         y += fitted.lineSpacing();
     }
 }
@@ -96,8 +94,8 @@ void RosterPainter::Add(const RosterBlock& block) {
     double height = titleMetrics.lineSpacing() * 1.2;
     for (const std::string& line : block.lines) {
         const QRectF bounds =
-            textMetrics.boundingRect(QRectF(0, 0, area.width(), 1e6), flags, Q(line));
-        pieces.emplace_back(Q(line), bounds.height());
+            textMetrics.boundingRect(QRectF(0, 0, area.width(), 1e6), flags, ToQString(line));
+        pieces.emplace_back(ToQString(line), bounds.height());
         height += bounds.height();
     }
     const double gap = textMetrics.lineSpacing();
@@ -108,7 +106,7 @@ void RosterPainter::Add(const RosterBlock& block) {
     double y = top_;
     painter_.setFont(titleFont_);
     painter_.drawText(QRectF(area.left(), y, area.width(), titleMetrics.lineSpacing() * 1.2),
-                      Qt::AlignLeft | Qt::AlignVCenter, Q(block.title));
+                      Qt::AlignLeft | Qt::AlignVCenter, ToQString(block.title));
     y += titleMetrics.lineSpacing() * 1.2;
     painter_.setFont(textFont_);
     for (const auto& [text, lineHeight] : pieces) {
