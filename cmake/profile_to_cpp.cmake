@@ -12,6 +12,9 @@ set(leverage_sections "leverage")
 set(mannerisms_sections "mannerism")
 set(occupations_sections "occupation")
 set(longest 60)  # characters: the sheet's line holds this after its label
+# The sheet copies these lines as they stand: no control character may be among them.
+string(ASCII 1 2 3 4 5 6 7 8 9 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 127
+       controls)
 
 set(definitions "")
 foreach(stem ${files})
@@ -32,7 +35,7 @@ foreach(stem ${files})
             if(NOT section IN_LIST ${stem}_sections)
                 fail(${file} "unknown section [${section}]; it has ${${stem}_sections}")
             endif()
-        elseif(line STREQUAL "" OR line MATCHES "[\"\\\\]" OR line MATCHES "^ | $")
+        elseif(line STREQUAL "" OR line MATCHES "[\"\\\\${controls}]" OR line MATCHES "^ | $")
             fail(${file} "\"${line}\" is no line the sheet can print")
         elseif(section STREQUAL "")
             fail(${file} "\"${line}\" stands before any section")

@@ -17,19 +17,21 @@ constexpr char kBlanks26[] = "                          ";
 constexpr char kHyphens26[] = "--------------------------";
 constexpr char kHyphens33[] = "---------------------------------";
 
+// A profile's texts are the program's own lines, or a file's that the reader checked: none holds a
+// control character, so they are copied whole.
 void LayOutProfile(const CharacterProfile& p, SheetLines& lines) {
     lines.Blank();
     lines.Line("PROFILE");
     lines.Line(kHyphens33);
-    lines.Line("Role                      ", Typed{p.role});
-    lines.Line("Loyalty                   ", Typed{p.loyalty});
-    lines.Line("Motive                    ", Typed{p.motive});
-    lines.Line(kBlanks26, Typed{p.motiveDetail});
-    lines.Line("Leverage                  ", Typed{p.leverage});
-    lines.Line("Mannerism                 ", Typed{p.mannerism});
-    lines.Line("Cover Name                ", Typed{p.cover.name});
-    lines.Line("Cover Occupation          ", Typed{p.cover.occupation});
-    lines.Line("Cover Status              ", Typed{p.cover.status});
+    lines.Line("Role                      ", std::string_view(p.role));
+    lines.Line("Loyalty                   ", std::string_view(p.loyalty));
+    lines.Line("Motive                    ", std::string_view(p.motive));
+    lines.Line(kBlanks26, std::string_view(p.motiveDetail));
+    lines.Line("Leverage                  ", std::string_view(p.leverage));
+    lines.Line("Mannerism                 ", std::string_view(p.mannerism));
+    lines.Line("Cover Name                ", std::string_view(p.cover.name));
+    lines.Line("Cover Occupation          ", std::string_view(p.cover.occupation));
+    lines.Line("Cover Status              ", std::string_view(p.cover.status));
 }
 
 }  // namespace

@@ -115,7 +115,7 @@ TEST_F(CharacterSheetTest, AProfileFollowsTheLastSectionAndNothingAboveChanges) 
                      "Owes a bank",
                      "Forged papers",
                      "Steady",
-                     "Hums\tand haws",
+                     "Hums and haws",
                      {"Zo\xC3\xAB Roy", "Baker", "Solid"}};
     ComposeCharacterSheet(record, sheet);
     EXPECT_EQ(sheet.text, kSheet +
@@ -127,7 +127,7 @@ TEST_F(CharacterSheetTest, AProfileFollowsTheLastSectionAndNothingAboveChanges) 
                               "\"Motive                    Money\"\r\n"
                               "\"                          Owes a bank\"\r\n"
                               "\"Leverage                  Forged papers\"\r\n"
-                              "\"Mannerism                 Hums?and haws\"\r\n"
+                              "\"Mannerism                 Hums and haws\"\r\n"
                               "\"Cover Name                Zo\xC3\xAB Roy\"\r\n"
                               "\"Cover Occupation          Baker\"\r\n"
                               "\"Cover Status              Solid\"\r\n");
