@@ -34,7 +34,8 @@ TEST(ProfileDrawerTest, TheRoleTableAtItsEdges) {
 }
 
 TEST(ProfileDrawerTest, TheMotiveAndLoyaltyLeanByRole) {
-    // The role, one roll for both the motive's d20 and the loyalty's d10, and what they give.
+    // The role, a roll of the motive's d20 (the loyalty's d10 gets the same, less 10 over 10),
+    // and what they give.
     const std::tuple<const char*, int, const char*, const char*> rows[] = {
         {"Informant", 6, "Money", "Wavering"},
         {"Informant", 7, "Money", "Steady"},
@@ -50,7 +51,7 @@ TEST(ProfileDrawerTest, TheMotiveAndLoyaltyLeanByRole) {
         {"Mole", 15, "Ego", nullptr},
         {"Sleeper", 20, "Ego", nullptr}};
     for (const auto& [role, roll, motive, loyalty] : rows) {
-        const CharacterProfile profile = DrawWith({roll, 1, 1, roll}, role);
+        const CharacterProfile profile = DrawWith({roll, 1, 1, (roll - 1) % 10 + 1}, role);
         EXPECT_EQ(profile.motive, motive) << role << " " << roll;
         EXPECT_TRUE(loyalty == nullptr || profile.loyalty == loyalty) << role << " " << roll;
     }
