@@ -158,6 +158,10 @@ TEST_F(CliProcessTest, SaysOnceWhichPresetsTheModeRollsAfresh) {
         {{"--sex", "f", "--race", "Black", "--age", "60", "--count", "3"},
          "dossier-cli: mode quick rolls --sex, --race and --age afresh; --mode my-characteristics, "
          "--mode my-traits and --mode traits keep them\n"},
+        // Only modes the arguments answer: no --mode sex-level without a --level.
+        {{"--sex", "f"},
+         "dossier-cli: mode quick rolls --sex afresh; --mode sex, --mode my-characteristics, "
+         "--mode my-traits and --mode traits keep it\n"},
         {{"--mode", "my-characteristics", "--ps", "40"},
          "dossier-cli: mode my-characteristics rolls --ps afresh; --mode my-traits keeps it\n"},
         {{"--mode", "sex", "--sex", "m", "--level", "7"},
@@ -180,7 +184,9 @@ TEST_F(CliProcessTest, SaysOnceWhichPresetsTheModeRollsAfresh) {
             const auto given = std::find(advised.begin(), advised.end(), "--mode");
             if (given != advised.end()) *(given + 1) = word;
             if (given == advised.end()) advised.insert(advised.end(), {"--mode", word});
-            EXPECT_EQ(Run(advised).err, "") << word;
+            const ChildProcess::Exit run = Run(advised);
+            EXPECT_EQ(run.code, 0) << word;
+            EXPECT_EQ(run.err, "") << word;
         }
     }
 }
@@ -230,12 +236,14 @@ TEST_F(CliProcessTest, APartySavedAsJsonComesBackAsTheSameSheetsAndAsDocuments) 
         {"roster-pdf", "roster.pdf", 8, "\n50. "},
         {"pdf", "sheets.pdf", 50, "PRIMARY TRAITS"},
         {"roster", "roster.md", 0, "## 50. "}};
+    const std::optional<std::string> noPoppler = testing::WhyNoPoppler();
     for (const auto& [format, name, pages, onLastPage] : documents) {
         const fs::path file = folder / name;
         const ChildProcess::Exit exit =
             Run({"--load", party, "--format", format, "--output", file.string()});
         EXPECT_EQ(exit.code, 0) << exit.err;
         EXPECT_EQ(exit.err, "") << "Qt's start-up notes stay off the command line";
+        if (pages > 0 && noPoppler) continue;
         EXPECT_EQ(PdfPages(file), pages) << format;
         const std::string last = pages == 0 ? ReadAll(file) : "\n" + PdfPageText(file, pages);
         EXPECT_NE(last.find(onLastPage), std::string::npos) << format;
@@ -251,6 +259,7 @@ TEST_F(CliProcessTest, APartySavedAsJsonComesBackAsTheSameSheetsAndAsDocuments) 
                                             "--race", "Black", "--age", "77", "--output", "-"});
     EXPECT_EQ(Occurrences(retyped.out, "Race       Black\""), 50);
     EXPECT_EQ(Occurrences(retyped.out, "Age        77\""), 50);
+    if (noPoppler) GTEST_SKIP() << "the PDFs were written, not read: " << *noPoppler;
 }
 
 TEST_F(CliProcessTest, HostilePresetsEndInAnExitCodeNeverASignal) {

@@ -21,7 +21,7 @@ using testing::PdfPageText;
 class PdfDocumentsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!testing::HavePoppler()) GTEST_SKIP() << "the PDFs are read on the build's own system";
+        if (const auto why = testing::WhyNoPoppler()) GTEST_SKIP() << *why;
         fs::create_directories(folder);
         SeededDice dice(1);
         CharacterRecord record = StartupRecord(dice);

@@ -28,8 +28,10 @@ class RecordFixture : public ::testing::Test {
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -84,10 +86,14 @@ inline std::string Poppler(const std::string& tool, const std::filesystem::path&
     return text;
 }
 
-// Poppler reads PDFs on the build's own system; the Windows tests, under Wine, leave them to
-// the end-to-end run, which reads them on the host.
-inline bool HavePoppler() {
-    return std::filesystem::path::preferred_separator == '/';
+// Why the PDFs cannot be read here, if they cannot. Poppler reads them on the build's own system;
+// the Windows tests, under Wine, leave them to the end-to-end run, which reads them on the host.
+inline std::optional<std::string> WhyNoPoppler() {
+    if (std::filesystem::path::preferred_separator != '/')
+        return "the PDFs are read on the build's own system";
+    if (std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") != 0)
+        return "poppler's pdfinfo and pdftotext are not on the PATH (Debian: poppler-utils)";
+    return std::nullopt;
 }
 
 inline int PdfPages(const std::filesystem::path& pdf) {
