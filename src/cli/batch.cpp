@@ -388,8 +388,10 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
         Characters characters(options);
         total = characters.count();
         destination = ChooseDestination(options, out);
-        Progress progress(err, total, environment.stderrIsTerminal && total >= 1000);
-        for (long long index = 1; index <= total && stopSignal() == 0; ++index) {
+        // A pick makes the batch up to it and writes only the last.
+        const long long made = options.pick.value_or(total);
+        Progress progress(err, made, environment.stderrIsTerminal && made >= 1000);
+        for (long long index = 1; index <= made && stopSignal() == 0; ++index) {
             const std::optional<Made> character = characters.Make(index);
             if (!character) {
                 err << characters.messages();
@@ -397,8 +399,10 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
                     err << "dossier-cli: the character was not generated\n";
                 return 2;
             }
-            destination->Put(index, *character);
-            generated = index;
+            if (index > made - total) {
+                destination->Put(index, *character);
+                ++generated;
+            }
             if (index == 1 && !options.load) err << PresetReport(options);
             progress.Done(index);
         }

@@ -214,6 +214,11 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
                    "The characters of a JSON Lines file (--format json or the window's Save "
                    "Character). Without --mode they are rendered as saved, no die rolled; with "
                    "--mode each one's fields are typed in as presets and the mode runs on it");
+    std::optional<std::string> pickText;
+    app.add_option("--pick", pickText,
+                   "Only the I-th character of the batch --seed gives, as --count I would give it "
+                   "last: a character to find again by its seed and number")
+        ->type_name("I");
     std::optional<std::string> seedText;
     app.add_option("--seed", seedText,
                    "Roll reproducibly, a whole number from 0 to 18446744073709551615: same seed "
@@ -328,6 +333,24 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
                "such as 20; \""
             << countText << "\" is not one\n";
         return {std::nullopt, 2};
+    }
+    if (pickText) {
+        const std::optional<long long> pick = WholeNumber(*pickText, 100000000ULL);
+        if (!pick || *pick < 1) {
+            err << "dossier-cli: --pick wants the number of a character from 1 to 100000000, "
+                   "such as 50; \""
+                << *pickText << "\" is not one\n";
+            return {std::nullopt, 2};
+        }
+        const char* without = !seedText ? "without --seed: only a seed makes the same batch again"
+                              : load    ? "with --load: the file's characters are all there is"
+                              : countOption->count() > 0 ? "with --count: it makes one character"
+                                                         : nullptr;
+        if (without != nullptr) {
+            err << "dossier-cli: --pick does not go " << without << '\n';
+            return {std::nullopt, 2};
+        }
+        options.pick = *pick;
     }
     if (seedText) {
         std::uint64_t seed = 0;

@@ -37,6 +37,8 @@ struct CliOptions {
     bool outputIsFolder = false;  // decided once the arguments are read: a trailing / or a folder
     Format format = Format::Sheet;
     std::optional<std::uint64_t> seed;
+    // Only this character of the seeded batch: the batch is made up to it, and it alone written.
+    std::optional<long long> pick;
     // Texts typed into the record before the mode runs, in the order they are typed.
     std::vector<std::pair<Field, std::string>> presets;
     std::optional<std::string> sexAnswer;    // answers the sex prompt

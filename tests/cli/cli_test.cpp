@@ -69,6 +69,9 @@ TEST(CliTest, HelpVersionAndEveryRefusedUsageWithItsMessage) {
         {{"--alias", "Grey\tHeron", "--output", "-"}, "Invalid Alias: Alias takes 1 to 20"},
         {{"--names", "Atlantis", "--output", "-"},
          "no names of origin \"Atlantis\"; there are any, American, Danish,"},
+        {{"--pick", "0", "--seed", "1", "--output", "-"}, "\"0\" is not one"},
+        {{"--pick", "3", "--output", "-"}, "--pick does not go without --seed"},
+        {{"--pick", "3", "--seed", "1", "--count", "3", "--output", "-"}, "go with --count"},
         {{"--role", "Spymaster", "--output", "-"},
          "no role \"Spymaster\"; there are Handler, Agent, Cutout, Courier, Safe-House Keeper, "
          "Informant, Mole, Talent Spotter, Watcher, Specialist, Sleeper and Defector\n"}};
@@ -236,6 +239,18 @@ TEST(CliTest, AProfileAddsItsBlockAndChangesNoOtherRollNorFollowsTheBody) {
     EXPECT_EQ(profiles({"--mode", "my-characteristics", "--race", "Asian", "--hair", "Gray",
                         "--age", "71", "--level", "20"}),
               profiles({"--mode", "sex"}));
+}
+
+// "Seed 9, number 6" on a note brings the NPC back, name and profile too.
+TEST(CliTest, APickIsTheCharacterOfThatNumberInTheSeededBatch) {
+    const std::vector<nlohmann::json> batch =
+        JsonLines({"--seed", "9", "--count", "6", "--profile"});
+    ASSERT_EQ(batch.size(), 6u);
+    EXPECT_EQ(JsonLines({"--seed", "9", "--pick", "6", "--profile"}),
+              std::vector<nlohmann::json>{batch.back()});
+    const std::string sheets = RunCli({"--seed", "9", "--count", "6", "--output", "-"}).out;
+    const std::string picked = RunCli({"--seed", "9", "--pick", "6", "--output", "-"}).out;
+    EXPECT_TRUE(!picked.empty() && sheets.ends_with(picked) && sheets != picked);
 }
 
 TEST(CliTest, ALoadedProfileStaysThroughAModeAndProfilesReachLoadedCharacters) {
