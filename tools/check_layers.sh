@@ -11,11 +11,12 @@ declare -A uses=(
     [naming]="naming core platform"
     [profile]="profile naming core platform"
     [frontend]="frontend core platform"
+    [reroll]="reroll frontend profile naming core platform"
     [printing]="printing core platform"
-    [cli]="cli frontend profile naming printing core platform"
-    [gui]="gui frontend profile naming printing core platform"
+    [cli]="cli reroll frontend profile naming printing core platform"
+    [gui]="gui reroll frontend profile naming printing core platform"
 )
-qt_free="platform core naming profile frontend"
+qt_free="platform core naming profile frontend reroll"
 widgets_free="printing cli"
 widgets_headers=$(find /usr/include -maxdepth 3 -type d -path '*qt6/QtWidgets' 2>/dev/null | head -n 1)
 

@@ -18,6 +18,7 @@
 #include "platform/utf8_text.h"
 #include "printing/character_document.h"
 #include "profile/profile_drawer.h"
+#include "reroll/reroller.h"
 
 namespace dossier::cli {
 
@@ -275,6 +276,11 @@ class Characters {
         const bool profiled =
             std::any_of(loaded_.begin(), loaded_.end(),
                         [](const SavedCharacter& saved) { return !saved.profile.empty(); });
+        if (!options.reroll.empty()) {
+            nameDice_ = MakeDice(kNameStream);
+            profileDice_ = MakeDice(kProfileStream);
+            reroller_.emplace(*dice_, *nameDice_, *profileDice_);
+        }
         if (options.profile || (options.mode != nullptr && profiled)) {
             profileDice_ = MakeDice(kProfileStream);
             profiler_.emplace(*profileDice_);
@@ -287,6 +293,10 @@ class Characters {
     // The index-th character (from 1), valid until the next; nothing when the mode would not
     // make it, and messages() says why.
     std::optional<Made> Make(long long index) {
+        if (reroller_) {
+            rerolled_ = reroller_->Reroll(loaded_[index - 1], options_.reroll);
+            return Made(rerolled_);
+        }
         if (options_.load && options_.mode == nullptr) {
             if (!namer_) return Made(loaded_[index - 1]);
             // Names and profiles given or asked for go onto the saved character; nothing else
@@ -369,6 +379,8 @@ class Characters {
     std::optional<NameDrawer> namer_;
     std::unique_ptr<Dice> profileDice_;
     std::optional<ProfileDrawer> profiler_;
+    std::optional<Reroller> reroller_;
+    SavedCharacter rerolled_;
     std::optional<ModeRunner> runner_;
     Presets typed_;
     SavedCharacter renamed_;

@@ -214,6 +214,13 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
                    "The characters of a JSON Lines file (--format json or the window's Save "
                    "Character). Without --mode they are rendered as saved, no die rolled; with "
                    "--mode each one's fields are typed in as presets and the mode runs on it");
+    std::vector<std::string> rerollWords;
+    app.add_option("--reroll", rerollWords,
+                   "With --load: roll WHAT again on every character, alone, and what the rules "
+                   "derive from it; WHAT is a control's name (cboHeight, txtPS) or a word: "
+                   "sex, hair, height, ps, level, name, alias, role, motive, cover, languages... "
+                   "(an unknown one is refused with the list)")
+        ->type_name("WHAT");
     std::optional<std::string> pickText;
     app.add_option("--pick", pickText,
                    "Only the I-th character of the batch --seed gives, as --count I would give it "
@@ -308,6 +315,28 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
             return {std::nullopt, Reject(err, refused->title, refused->text)};
     }
 
+    for (const std::string& word : rerollWords) {
+        const RerollTarget* target = FindRerollTarget(word);
+        if (target == nullptr) {
+            std::vector<std::string_view> words;
+            for (const RerollTarget& known : RerollTargets()) words.push_back(known.word);
+            err << "dossier-cli: --reroll " << word << ": nothing of that name to roll again; "
+                << "there are " << Listed(words) << ", or a control's name such as cboHeight\n";
+            return {std::nullopt, 2};
+        }
+        options.reroll.push_back(target);
+    }
+    if (!options.reroll.empty()) {
+        const char* without = !load                     ? "without --load: it rolls values of "
+                                                          "saved characters again"
+                              : modeOption->count() > 0 ? "with --mode, which rolls them all"
+                              : options.namesOrigin     ? "with the names' and profiles' options"
+                                                        : nullptr;
+        if (without != nullptr) {
+            err << "dossier-cli: --reroll does not go " << without << '\n';
+            return {std::nullopt, 2};
+        }
+    }
     options.load = load;
     if (!load || modeOption->count() > 0) {
         for (const ModeInfo& mode : CliModes()) {

@@ -9,6 +9,7 @@
 
 #include "core/record/field.h"
 #include "frontend/modes.h"
+#include "reroll/reroll_targets.h"
 
 namespace dossier::cli {
 
@@ -51,6 +52,8 @@ struct CliOptions {
     // or any.
     bool profile = false;
     std::optional<std::size_t> role;
+    // Values of the loaded characters to roll again, each alone.
+    std::vector<const RerollTarget*> reroll;
 };
 
 struct ParseOutcome {

@@ -46,6 +46,36 @@ void ProfileDrawer::Draw(std::string_view sex, const CharacterNames& names,
     covers_.Draw(dice_, sex, names.name, profile.cover.name);
 }
 
+void ProfileDrawer::Redraw(Item item, std::string_view sex, const CharacterNames& names,
+                           CharacterProfile& profile) {
+    const std::size_t role = FindRole(profile.role).value_or(0);
+    switch (item) {
+        case Item::Role:
+            profile.role = kRoles[Weighted(RoleWeights())];
+            return;
+        case Item::Motive: {
+            const std::size_t motive = Weighted(LeaningsOf(role).motives);
+            profile.motive = kMotives[motive];
+            profile.motiveDetail = AnyOf(MotiveDetails(motive));
+            return;
+        }
+        case Item::Leverage:
+            profile.leverage = AnyOf(LeverageLines());
+            return;
+        case Item::Loyalty:
+            profile.loyalty = kLoyalties[Weighted(LeaningsOf(role).loyalties)];
+            return;
+        case Item::Mannerism:
+            profile.mannerism = AnyOf(Mannerisms());
+            return;
+        case Item::Cover:
+            profile.cover.occupation = AnyOf(Occupations());
+            profile.cover.status = kCoverStatuses[Weighted(CoverStatusWeights())];
+            covers_.Draw(dice_, sex, names.name, profile.cover.name);
+            return;
+    }
+}
+
 void ProfileDrawer::Keep(std::optional<CharacterProfile> profile,
                          std::optional<std::string> keptForSex) {
     kept_ = std::move(profile);

@@ -24,6 +24,12 @@ class ProfileDrawer final : public SheetProfiler {
     // The same into a profile kept from before, whose space is used again.
     void Draw(std::string_view sex, const CharacterNames& names, CharacterProfile& profile);
 
+    // One item of the profile drawn again, as Draw draws it (a motive with its detail, the cover
+    // whole); the rest stays.
+    enum class Item { Role, Motive, Leverage, Loyalty, Mannerism, Cover };
+    void Redraw(Item item, std::string_view sex, const CharacterNames& names,
+                CharacterProfile& profile);
+
     // Every profile from now on has this role, by its place in kRoles; any with nothing.
     void SetRole(std::optional<std::size_t> role) { role_ = role; }
 
