@@ -5,7 +5,9 @@
 //   dossier_screenshots --window ID FILE.png
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -92,7 +94,19 @@ int main(int argc, char** argv) {
                 window.tabs()->setCurrentIndex(0);
                 QApplication::processEvents();
                 window.grab().save(folder + "/profile-panel.png");
-                QApplication::quit();
+                // A right-click on the height: Roll Again above the box's own actions.
+                auto* height = window.findChild<QComboBox*>("cboHeight")->lineEdit();
+                emit height->customContextMenuRequested(QPoint(10, 8));
+                QTimer::singleShot(300, [&] {
+                    QRect shown = window.frameGeometry();
+                    for (QWidget* popup : QApplication::topLevelWidgets())
+                        if (popup->isVisible() && popup->objectName() == "mnuRollAgain")
+                            shown = shown.united(popup->geometry());
+                    QGuiApplication::primaryScreen()
+                        ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+                        .save(folder + "/roll-again-menu.png");
+                    QApplication::quit();
+                });
             });
         });
     });

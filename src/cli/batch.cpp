@@ -13,6 +13,7 @@
 #include "core/dice/random_dice.h"
 #include "core/saved/character_json.h"
 #include "core/saved/roster.h"
+#include "frontend/field_checks.h"
 #include "naming/name_drawer.h"
 #include "platform/sheet_file.h"
 #include "platform/utf8_text.h"
@@ -432,6 +433,10 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
         }
     } catch (const CharacterFileError& error) {
         err << "dossier-cli: " << error.what() << '\n';
+        return 2;
+    } catch (const FieldValueError& error) {  // a loaded value rolled from is no number
+        const UserMessage message = MessageFor(error);
+        err << "dossier-cli: " << message.title << ": " << message.text << '\n';
         return 2;
     } catch (const WriteError& error) {
         err << "dossier-cli: cannot write " << PathToUtf8(error.path()) << ": " << error.reason();

@@ -130,6 +130,11 @@ bool FileMenu::Reprofile(const CharacterProfile& profile) {
     return Rewrite(std::move(changed), "New Profile");
 }
 
+bool FileMenu::Replace(std::optional<SavedCharacter> character, const char* title) {
+    if (!HaveSheet(title) || !character) return false;
+    return Rewrite(std::move(*character), title);
+}
+
 bool FileMenu::Rewrite(SavedCharacter changed, const char* title) {
     changed.sheetText = LaidOutSheet(changed);
     try {

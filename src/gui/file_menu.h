@@ -36,6 +36,9 @@ class FileMenu final : public QObject {
     bool Rename(const CharacterNames& names);
     // The same with another profile.
     bool Reprofile(const CharacterProfile& profile);
+    // The character on screen becomes this one, its sheet written; with nothing, the user is
+    // told that there is no character yet. False when there is none or the sheet is not written.
+    bool Replace(std::optional<SavedCharacter> character, const char* title);
 
     void SaveSheetAs();
     void SaveCharacter();

@@ -54,6 +54,17 @@ MainWindow::MainWindow(WindowServices services)
     cmdUserChars->setEnabled(false);
     cmdUserChars->setFocusPolicy(Qt::NoFocus);
     BuildMenu();
+    rollAgain_ = new RollAgainMenu(this, *record_, *fileMenu_, *services_.dialogs, *services_.dice,
+                                   *services_.nameDice, *services_.profileDice);
+    for (const FieldInfo& info : kFields) rollAgain_->Offer(info.field, Control(info.field));
+    const auto targets = [](std::initializer_list<const char*> words) {
+        std::vector<const RerollTarget*> found;
+        for (const char* word : words) found.push_back(FindRerollTarget(word));
+        return found;
+    };
+    rollAgain_->Offer(namesMenu_->statusLine(), targets({"name", "alias"}));
+    rollAgain_->Offer(profileMenu_->panel(),
+                      targets({"role", "motive", "leverage", "loyalty", "mannerism", "cover"}));
     QWidget* previous = nullptr;
     for (const char* name : kTabOrder) {
         QWidget* widget = findChild<QWidget*>(name);

@@ -11,6 +11,7 @@
 #include "gui/file_menu.h"
 #include "gui/names_menu.h"
 #include "gui/profile_menu.h"
+#include "gui/roll_again_menu.h"
 #include "gui/window_services.h"
 
 class QTabWidget;
@@ -64,6 +65,7 @@ class MainWindow final : public QMainWindow, private RecordListener {
     FileMenu* fileMenu_ = nullptr;
     NamesMenu* namesMenu_ = nullptr;
     ProfileMenu* profileMenu_ = nullptr;
+    RollAgainMenu* rollAgain_ = nullptr;
     FocusChecks* focusChecks_ = nullptr;
     bool refreshing_ = false;
 };

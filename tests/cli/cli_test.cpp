@@ -72,6 +72,9 @@ TEST(CliTest, HelpVersionAndEveryRefusedUsageWithItsMessage) {
         {{"--pick", "0", "--seed", "1", "--output", "-"}, "\"0\" is not one"},
         {{"--pick", "3", "--output", "-"}, "--pick does not go without --seed"},
         {{"--pick", "3", "--seed", "1", "--count", "3", "--output", "-"}, "go with --count"},
+        {{"--reroll", "nose", "--output", "-"},
+         "--reroll nose: nothing of that name to roll again; there are sex, hair, handedness,"},
+        {{"--reroll", "cboHeight", "--output", "-"}, "--reroll does not go without --load"},
         {{"--role", "Spymaster", "--output", "-"},
          "no role \"Spymaster\"; there are Handler, Agent, Cutout, Courier, Safe-House Keeper, "
          "Informant, Mole, Talent Spotter, Watcher, Specialist, Sleeper and Defector\n"}};
@@ -272,6 +275,13 @@ TEST(CliTest, ALoadedProfileStaysThroughAModeAndProfilesReachLoadedCharacters) {
         EXPECT_EQ(line["profile"]["role"], "Mole");
         EXPECT_NE(line["profile"]["cover"]["name"], line["name"]);
     }
+    // Values rolled again, reproducibly with the seed.
+    const std::vector<std::string> reroll = {"--load",   saved,  "--reroll", "cboHeight",
+                                             "--reroll", "NAME", "--seed",   "4",
+                                             "--output", "-"};
+    const std::string again = RunCli(reroll).out;
+    EXPECT_EQ(RunCli(reroll).out, again);
+    EXPECT_NE(again, RunCli({"--load", saved, "--output", "-"}).out);
     for (const std::string& file : {saved, plain}) fs::remove(file);
 }
 

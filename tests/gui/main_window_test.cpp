@@ -418,6 +418,37 @@ TEST_F(FileMenuTest, AProfileShowsBesideTheTabsAndANewProfileRewritesOnlyItsBloc
     EXPECT_FALSE(window->findChild<QAction*>("mnuFillInProfile")->isChecked());
 }
 
+// The "Roll Again" of the menu a right-click on the control opens.
+void RollAgainFrom(QWidget* control) {
+    emit control->customContextMenuRequested(QPoint(2, 2));
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        auto* menu = qobject_cast<QMenu*>(shown);
+        if (menu == nullptr || menu->objectName() != "mnuRollAgain" || !menu->isVisible()) continue;
+        EXPECT_EQ(menu->actions().at(0)->text(), "Roll Again");
+        menu->actions().at(0)->trigger();
+        menu->close();
+        return;
+    }
+    ADD_FAILURE() << "no Roll Again menu";
+}
+
+TEST_F(FileMenuTest, RollAgainOnAValueRollsItAloneAndWritesTheSheetAgain) {
+    RollAgainFrom(Line(cboHeight));
+    EXPECT_EQ(dialogs.log.size(), 1U) << "no character yet: it says so";
+    Generate();
+    const std::string first = Sheet();
+    std::map<Field, std::string> before;
+    for (const FieldInfo& info : kFields) before[info.field] = Text(info.field);
+    for (int i = 0; i < 10 && Text(cboHeight) == before[cboHeight]; ++i)
+        RollAgainFrom(Line(cboHeight));
+    EXPECT_NE(Sheet(), first);
+    EXPECT_NE(Sheet().find("Height     " + Text(cboHeight) + "\""), std::string::npos);
+    for (const FieldInfo& info : kFields)
+        EXPECT_TRUE(Text(info.field) == before[info.field] || info.field == cboHeight ||
+                    info.field == cboPhysique)
+            << info.name;
+}
+
 TEST_F(FileMenuTest, AFileOfSeveralLetsTheUserPickAndABadOneChangesNothing) {
     for (int i = 0; i < 3; ++i) Generate();
     std::string lines;
