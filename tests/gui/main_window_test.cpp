@@ -436,6 +436,7 @@ TEST_F(FileMenuTest, RollAgainOnAValueRollsItAloneAndWritesTheSheetAgain) {
     RollAgainFrom(Line(cboHeight));
     EXPECT_EQ(dialogs.log.size(), 1U) << "no character yet: it says so";
     Generate();
+    window->record().Write(cboRace, "Typed Race");  // typed since the sheet: it stays
     const std::string first = Sheet();
     std::map<Field, std::string> before;
     for (const FieldInfo& info : kFields) before[info.field] = Text(info.field);
@@ -443,6 +444,7 @@ TEST_F(FileMenuTest, RollAgainOnAValueRollsItAloneAndWritesTheSheetAgain) {
         RollAgainFrom(Line(cboHeight));
     EXPECT_NE(Sheet(), first);
     EXPECT_NE(Sheet().find("Height     " + Text(cboHeight) + "\""), std::string::npos);
+    EXPECT_NE(Sheet().find("Race       Typed Race\""), std::string::npos);
     for (const FieldInfo& info : kFields)
         EXPECT_TRUE(Text(info.field) == before[info.field] || info.field == cboHeight ||
                     info.field == cboPhysique)
