@@ -98,12 +98,12 @@ int main(int argc, char** argv) {
                 auto* height = window.findChild<QComboBox*>("cboHeight")->lineEdit();
                 emit height->customContextMenuRequested(QPoint(10, 8));
                 QTimer::singleShot(300, [&] {
-                    QRect shown = window.frameGeometry();
+                    QRect area = window.frameGeometry();
                     for (QWidget* popup : QApplication::topLevelWidgets())
                         if (popup->isVisible() && popup->objectName() == "mnuRollAgain")
-                            shown = shown.united(popup->geometry());
+                            area = area.united(popup->geometry());
                     QGuiApplication::primaryScreen()
-                        ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+                        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
                         .save(folder + "/roll-again-menu.png");
                     QApplication::quit();
                 });
