@@ -261,6 +261,7 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     std::optional<std::string> roleName;
     app.add_option("--role", roleName,
                    "This role for every profile (--list-roles names them); implies --profile")
+        ->type_name("ROLE")
         ->group("Profile");
     bool listRoles = false;
     app.add_flag("--list-roles", listRoles, "The roles a profile can have")->group("Profile");
