@@ -29,7 +29,9 @@ RollAgainMenu::RollAgainMenu(QWidget* window, CharacterRecord& record, FileMenu&
       record_(record),
       files_(files),
       dialogs_(dialogs),
-      reroller_(dice, nameDice, profileDice) {}
+      dice_(dice),
+      nameDice_(nameDice),
+      profileDice_(profileDice) {}
 
 void RollAgainMenu::Offer(Field field, QWidget* control) {
     const RerollTarget* target = RerollTargetOf(field);
@@ -79,7 +81,8 @@ void RollAgainMenu::RollAgain(const RerollTarget& target) {
     ReadMoment(record_, shown.moment);
     const RerollTarget* targets[] = {&target};
     try {
-        SavedCharacter rolled = reroller_.Reroll(shown, targets);
+        if (!reroller_) reroller_.emplace(dice_, nameDice_, profileDice_);
+        SavedCharacter rolled = reroller_->Reroll(shown, targets);
         if (files_.Replace(rolled, kCaption)) TypeInto(record_, rolled);
     } catch (const FieldValueError& error) {  // a trait or level typed that is not a number
         const UserMessage message = MessageFor(error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
 
 #include "core/record/character_record.h"
 #include "frontend/dialogs.h"
@@ -35,7 +36,9 @@ class RollAgainMenu final : public QObject {
     CharacterRecord& record_;
     FileMenu& files_;
     Dialogs& dialogs_;
-    Reroller reroller_;
+    Dice &dice_, &nameDice_, &profileDice_;
+    // Made at the first Roll Again: its names' tables would slow every start of the window.
+    std::optional<Reroller> reroller_;
 };
 
 }  // namespace dossier
