@@ -15,6 +15,8 @@
 #include "core/saved/roster.h"
 #include "frontend/field_checks.h"
 #include "naming/name_drawer.h"
+#include "network/network_graphs.h"
+#include "network/network_maker.h"
 #include "platform/sheet_file.h"
 #include "platform/utf8_text.h"
 #include "printing/character_document.h"
@@ -261,7 +263,11 @@ class Progress {
 class Characters {
   public:
     explicit Characters(const CliOptions& options) : options_(options) {
-        if (options.load) loaded_ = ReadCharacterFile(PathFromUtf8(*options.load));
+        if (options.load) {
+            SavedFile file = ReadSavedFile(PathFromUtf8(*options.load));
+            loaded_ = std::move(file.content.members);
+            if (file.isNetwork) loadedLinks_ = std::move(file.content.links);
+        }
         dice_ = MakeDice(0);
         runner_.emplace(options, *dice_);
         // Names come from dice of their own, so turning them on changes no other roll. A
@@ -328,10 +334,42 @@ class Characters {
     }
     const std::string& messages() const { return runner_->messages(); }
 
+    // Whether the characters are a network's members: one asked for, or one loaded.
+    bool network() const { return options_.network || loadedLinks_; }
+    // The network, its members made or loaded; nothing when the mode would not make one, and
+    // messages() says why.
+    std::optional<Network> MakeNetwork() {
+        Network network;
+        if (loadedLinks_) {
+            for (long long index = 1; index <= count(); ++index) {
+                const std::optional<Made> member = Make(index);
+                if (!member) return std::nullopt;
+                network.members.push_back(member->Saved());
+            }
+            network.links = *loadedLinks_;
+            return network;
+        }
+        bool made = true;
+        long long index = 0;
+        const std::unique_ptr<Dice> structureDice = MakeDice(kNetworkStream);
+        network = dossier::MakeNetwork(
+            *options_.network, *structureDice,
+            [&](std::size_t role) {
+                profiler_->SetRole(role);
+                const std::optional<Made> member = made ? Make(++index) : std::nullopt;
+                made = member.has_value();
+                return made ? member->Saved() : SavedCharacter();
+            },
+            options_.role);
+        if (!made) return std::nullopt;
+        return network;
+    }
+
   private:
     // Folded into the seed for the names' own dice.
     static constexpr std::uint64_t kNameStream = 0x4E414D4553ULL;
     static constexpr std::uint64_t kProfileStream = 0x50524F46494C45ULL;
+    static constexpr std::uint64_t kNetworkStream = 0x4E4554574F524BULL;
 
     std::unique_ptr<Dice> MakeDice(std::uint64_t stream) const {
         if (options_.seed) return std::make_unique<SeededDice>(*options_.seed ^ stream);
@@ -375,6 +413,7 @@ class Characters {
 
     const CliOptions& options_;
     std::vector<SavedCharacter> loaded_;
+    std::optional<std::vector<std::vector<NetworkLink>>> loadedLinks_;
     std::unique_ptr<Dice> dice_;
     std::unique_ptr<Dice> nameDice_;
     std::optional<NameDrawer> namer_;
@@ -386,6 +425,72 @@ class Characters {
     Presets typed_;
     SavedCharacter renamed_;
 };
+
+// A network in a format that takes it whole: its members' JSON lines, its graph or its PDF.
+// Returns where it went, empty for standard output.
+std::string WriteWholeNetwork(const CliOptions& options, const Network& network,
+                              std::ostream& out) {
+    if (options.format == Format::NetworkPdf) {
+        WriteNetworkPdf(Tidied(PathFromUtf8(*options.output)), network);
+        return *options.output;
+    }
+    std::string text;
+    const char* fileName = "network.mmd";
+    if (options.format == Format::Json) {
+        for (std::size_t m = 0; m < network.members.size(); ++m)
+            text += NetworkMemberJsonLine(network, m);
+        fileName = "network.jsonl";
+    } else if (options.format == Format::Dot) {
+        text = NetworkDot(network);
+        fileName = "network.dot";
+    } else {
+        text = NetworkMermaid(network);
+    }
+    if (!options.output || *options.output == "-") {
+        errno = 0;
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        if (!out)
+            throw WriteError("standard output", errno != 0
+                                                    ? std::generic_category().message(errno)
+                                                    : "the stream refused the data");
+        return {};
+    }
+    fs::path path = PathFromUtf8(*options.output);
+    if (options.outputIsFolder) {
+        std::error_code error;
+        fs::create_directories(path, error);
+        if (error) throw WriteError(path, error.message());
+        path /= fileName;
+    }
+    ReplaceFileWith(Tidied(path), text);
+    return PathToUtf8(path);
+}
+
+// A network made or loaded: written whole, or member by member as a batch of characters.
+int RunNetwork(const CliOptions& options, Characters& characters, std::ostream& out,
+               std::ostream& err, const BatchEnvironment& environment) {
+    const std::optional<Network> network = characters.MakeNetwork();
+    if (!network) {
+        err << characters.messages();
+        if (characters.messages().empty()) err << "dossier-cli: the network was not made\n";
+        return 2;
+    }
+    const std::size_t size = network->members.size();
+    std::string where;
+    if (options.format == Format::Json || DrawsNetwork(options.format)) {
+        where = WriteWholeNetwork(options, *network, out);
+    } else {
+        const std::unique_ptr<Destination> destination = ChooseDestination(options, out);
+        for (std::size_t m = 0; m < size; ++m)
+            destination->Put(static_cast<long long>(m + 1), Made(network->members[m]));
+        destination->Finish();
+        where = destination->Where();
+    }
+    if (environment.stderrIsTerminal && !where.empty())
+        err << "dossier-cli: wrote a network of " << size << " to " << where << '\n';
+    return 0;
+}
 
 }  // namespace
 
@@ -400,6 +505,12 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
     try {
         Characters characters(options);
         total = characters.count();
+        if (characters.network()) return RunNetwork(options, characters, out, err, environment);
+        if (DrawsNetwork(options.format)) {
+            err << "dossier-cli: " << *options.load
+                << " holds characters, not a network, and only a network is drawn\n";
+            return 2;
+        }
         destination = ChooseDestination(options, out);
         // A pick makes the batch up to it and writes only the last.
         const long long made = options.pick.value_or(total);

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "core/saved/network.h"
 #include "core/sheet/character_profile.h"
 #include "frontend/field_checks.h"
 #include "naming/name_drawer.h"
@@ -75,15 +76,17 @@ std::optional<long long> WholeNumber(const std::string& text, unsigned long long
 // several sheets never go into one file, nor into a folder nobody asked for.
 int DecideOutput(CliOptions& options, std::ostream& err) {
     const bool document = options.format == Format::Pdf || options.format == Format::Roster ||
-                          options.format == Format::RosterPdf;
+                          options.format == Format::RosterPdf ||
+                          options.format == Format::NetworkPdf;
     if (document) {
         std::error_code ignored;
         if (!options.output || *options.output == "-" || options.output->ends_with('/') ||
             std::filesystem::is_directory(PathFromUtf8(*options.output), ignored)) {
             err << "dossier-cli: --format "
-                << (options.format == Format::Pdf      ? "pdf"
-                    : options.format == Format::Roster ? "roster"
-                                                       : "roster-pdf")
+                << (options.format == Format::Pdf          ? "pdf"
+                    : options.format == Format::Roster     ? "roster"
+                    : options.format == Format::NetworkPdf ? "network-pdf"
+                                                           : "roster-pdf")
                 << " needs --output FILE, the file to write\n";
             return 2;
         }
@@ -110,7 +113,8 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
     const auto separator = static_cast<char>(std::filesystem::path::preferred_separator);
     options.outputIsFolder = path.ends_with('/') || path.ends_with(separator) ||
                              std::filesystem::is_directory(PathFromUtf8(path), ignored);
-    if (options.format == Format::Json || options.outputIsFolder) {
+    if (options.format == Format::Json || DrawsNetwork(options.format) ||
+        options.outputIsFolder) {
         if (options.outputIsFolder && options.format == Format::Sheet &&
             options.count > kMostSheetsInAFolder) {
             err << "dossier-cli: a folder takes at most " << kMostSheetsInAFolder
@@ -206,8 +210,11 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     app.add_option("--format", formatName,
                    "sheet: the character sheet; json: JSON Lines, one character a line; pdf: "
                    "sheets one to a page; roster: the roster as Markdown; roster-pdf: the roster "
-                   "as PDF. pdf, roster and roster-pdf need --output FILE")
-        ->check(CLI::IsMember({"sheet", "json", "pdf", "roster", "roster-pdf"}))
+                   "as PDF. pdf, roster and roster-pdf need --output FILE. A network's only: "
+                   "dot (Graphviz), mermaid, network-pdf (its picture, roster and sheets; needs "
+                   "--output FILE)")
+        ->check(CLI::IsMember(
+            {"sheet", "json", "pdf", "roster", "roster-pdf", "dot", "mermaid", "network-pdf"}))
         ->default_str("sheet");
     std::optional<std::string> load;
     app.add_option("--load", load,
@@ -266,6 +273,14 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     bool listRoles = false;
     app.add_flag("--list-roles", listRoles, "The roles a profile can have")->group("Profile");
 
+    std::optional<std::string> networkText;
+    app.add_option("--network", networkText,
+                   "A network of N members, 3 to 30, made in the quick mode: each with a name "
+                   "(from --names ORIGIN), a profile and links, one handler running the rest; "
+                   "with --role, at least one member has that role")
+        ->type_name("N")
+        ->group("Network");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -296,6 +311,8 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         }
         options.profile = true;
     }
+    // A network's members are profiled.
+    if (networkText) options.profile = true;
     // A name or alias given turns names on, and so does a profile; the rest is drawn from any
     // origin.
     if (namesOption->count() > 0 || options.name || options.alias || options.profile) {
@@ -344,13 +361,37 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
             if (modeName == mode.cliWord) options.mode = &mode;
         }
     }
-    const std::pair<const char*, Format> formats[] = {{"sheet", Format::Sheet},
-                                                      {"json", Format::Json},
-                                                      {"pdf", Format::Pdf},
-                                                      {"roster", Format::Roster},
-                                                      {"roster-pdf", Format::RosterPdf}};
+    const std::pair<const char*, Format> formats[] = {
+        {"sheet", Format::Sheet},     {"json", Format::Json},       {"pdf", Format::Pdf},
+        {"roster", Format::Roster},   {"roster-pdf", Format::RosterPdf}, {"dot", Format::Dot},
+        {"mermaid", Format::Mermaid}, {"network-pdf", Format::NetworkPdf}};
     for (const auto& [name, format] : formats)
         if (formatName == name) options.format = format;
+    if (networkText) {
+        const std::optional<long long> size = WholeNumber(*networkText, kLargestNetwork);
+        if (!size || *size < kSmallestNetwork) {
+            err << "dossier-cli: --network wants a number of members from " << kSmallestNetwork
+                << " to " << kLargestNetwork << ", such as 8; \"" << *networkText
+                << "\" is not one\n";
+            return {std::nullopt, 2};
+        }
+        const char* without = modeOption->count() > 0 && modeName != "quick"
+                                  ? "with --mode: its members are made in the quick mode"
+                              : load                     ? "with --load: load the network's file alone"
+                              : countOption->count() > 0 ? "with --count: N is the count"
+                              : pickText                 ? "with --pick"
+                                                         : nullptr;
+        if (without != nullptr) {
+            err << "dossier-cli: --network does not go " << without << '\n';
+            return {std::nullopt, 2};
+        }
+        options.network = static_cast<int>(*size);
+        countText = *networkText;
+    } else if (DrawsNetwork(options.format) && !load) {
+        err << "dossier-cli: --format " << formatName
+            << " draws a network: give --network N, or --load a network's file\n";
+        return {std::nullopt, 2};
+    }
     if (load && countOption->count() > 0) {
         err << "dossier-cli: --count does not go with --load: the file says how many\n";
         return {std::nullopt, 2};

@@ -27,8 +27,14 @@ inline constexpr int kSheetNumberDigits = 6;
 inline constexpr long long kMostSheetsInAFolder = 999999;
 
 // sheet: the character sheet; json: JSON Lines; pdf: sheets one to a page; roster: the
-// session roster as Markdown; roster-pdf: the roster as PDF.
-enum class Format { Sheet, Json, Pdf, Roster, RosterPdf };
+// session roster as Markdown; roster-pdf: the roster as PDF; dot, mermaid and network-pdf: a
+// network's picture for Graphviz, for Mermaid, and with its roster and sheets in a PDF.
+enum class Format { Sheet, Json, Pdf, Roster, RosterPdf, Dot, Mermaid, NetworkPdf };
+
+// Whether the format draws a whole network rather than characters one by one.
+inline bool DrawsNetwork(Format format) {
+    return format == Format::Dot || format == Format::Mermaid || format == Format::NetworkPdf;
+}
 
 struct CliOptions {
     const ModeInfo* mode = nullptr;   // none: the loaded characters are rendered as saved
@@ -52,6 +58,8 @@ struct CliOptions {
     // or any.
     bool profile = false;
     std::optional<std::size_t> role;
+    // A network of this many members instead of a batch: a count, each of them profiled.
+    std::optional<int> network;
     // Values of the loaded characters to roll again, each alone.
     std::vector<const RerollTarget*> reroll;
 };

@@ -152,9 +152,9 @@ bool FileMenu::Rewrite(SavedCharacter changed, const char* title) {
 void FileMenu::PrintSheet() {
     if (!HaveSheet("Print Sheet")) return;
     chooser_.Print("Character sheet", [this](QPagedPaintDevice& printer) {
-        SheetPainter painter(printer);
-        painter.Add(current_->sheetText);
-        painter.End();
+        Pages pages(printer);
+        SheetPainter(pages).Add(current_->sheetText);
+        pages.End();
     });
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/saved/network.h"
 #include "core/saved/saved_character.h"
 
 namespace dossier {
@@ -21,5 +22,9 @@ enum class PdfKind { Sheets, Roster };
 // Sheets one to a page, or the roster at least four NPCs to a page, in a PDF that replaces
 // the file whole. Runs without a display.
 std::unique_ptr<CharacterDocument> OpenPdf(const std::filesystem::path& path, PdfKind kind);
+
+// A network in one PDF that replaces the file whole: its picture, on a page turned to suit it,
+// then its roster, then each member's sheet, one to a page. Throws WriteError.
+void WriteNetworkPdf(const std::filesystem::path& path, const Network& network);
 
 }  // namespace dossier

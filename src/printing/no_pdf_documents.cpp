@@ -8,4 +8,8 @@ std::unique_ptr<CharacterDocument> OpenPdf(const std::filesystem::path& path, Pd
     throw WriteError(path, "this build has no PDF output");
 }
 
+void WriteNetworkPdf(const std::filesystem::path& path, const Network& /*network*/) {
+    throw WriteError(path, "this build has no PDF output");
+}
+
 }  // namespace dossier

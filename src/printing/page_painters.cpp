@@ -13,17 +13,6 @@ namespace dossier {
 
 namespace {
 
-// The fonts travel with the program, so that a page looks the same wherever it is printed.
-QFont OwnFont(const char* family) {
-    static const bool loaded = [] {
-        for (const char* file : {"DejaVuSansMono.ttf", "DejaVuSans.ttf", "DejaVuSans-Bold.ttf"})
-            QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
-        return true;
-    }();
-    (void)loaded;
-    return QFont(QString::fromLatin1(family));
-}
-
 QFont FixedPitchFont() {
     QFont font = OwnFont("DejaVu Sans Mono");
     font.setStyleHint(QFont::TypeWriter);
@@ -38,57 +27,73 @@ QRect PrintableArea(QPagedPaintDevice& device, QPainter& /*painter*/) {
 
 }  // namespace
 
+QFont OwnFont(const char* family) {
+    static const bool loaded = [] {
+        for (const char* file : {"DejaVuSansMono.ttf", "DejaVuSans.ttf", "DejaVuSans-Bold.ttf"})
+            QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
+        return true;
+    }();
+    (void)loaded;
+    return QFont(QString::fromLatin1(family));
+}
+
 QPageSize LocalePageSize() {
     return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                ? QPageSize(QPageSize::Letter)
                : QPageSize(QPageSize::A4);
 }
 
-SheetPainter::SheetPainter(QPagedPaintDevice& device) : device_(device), painter_(&device) {}
+void Pages::StartPage() {
+    if (!blank_) device_.newPage();
+    blank_ = false;
+}
 
 void SheetPainter::Add(std::string_view sheetText) {
-    if (!first_) device_.newPage();
-    first_ = false;
+    pages_.StartPage();
+    QPagedPaintDevice& device = pages_.device();
+    QPainter& painter = pages_.painter();
     const std::vector<std::string> lines = ReadableSheetLines(sheetText);
-    const QRect area = PrintableArea(device_, painter_);
+    const QRect area = PrintableArea(device, painter);
     std::size_t widest = 1;
     for (const std::string& line : lines) widest = std::max(widest, line.size());
     // The largest size up to 10 points at which every line fits across and the sheet down.
     QFont font = FixedPitchFont();
     font.setPointSizeF(10);
-    painter_.setFont(font);
-    const QFontMetricsF metrics(painter_.font(), &device_);
+    painter.setFont(font);
+    const QFontMetricsF metrics(painter.font(), &device);
     const double across =
         area.width() / (metrics.horizontalAdvance(QLatin1Char('M')) * static_cast<double>(widest));
     const double down =
         area.height() /
         (metrics.lineSpacing() * static_cast<double>(std::max<std::size_t>(lines.size(), 1)));
     font.setPointSizeF(10 * std::min({1.0, across, down}));
-    painter_.setFont(font);
-    const QFontMetricsF fitted(painter_.font(), &device_);
+    painter.setFont(font);
+    const QFontMetricsF fitted(painter.font(), &device);
     double y = area.top() + fitted.ascent();
     for (const std::string& line : lines) {
-        painter_.drawText(QPointF(area.left(), y), ToQString(line));
+        painter.drawText(QPointF(area.left(), y), ToQString(line));
         y += fitted.lineSpacing();
     }
 }
 
-RosterPainter::RosterPainter(QPagedPaintDevice& device)
-    : device_(device),
-      painter_(&device),
-      titleFont_(OwnFont("DejaVu Sans")),
-      textFont_(OwnFont("DejaVu Sans")) {
+RosterPainter::RosterPainter(Pages& pages)
+    : pages_(pages), titleFont_(OwnFont("DejaVu Sans")), textFont_(OwnFont("DejaVu Sans")) {
     titleFont_.setPointSizeF(9.5);
     titleFont_.setBold(true);
     textFont_.setPointSizeF(7.5);
-    top_ = PrintableArea(device_, painter_).top();
 }
 
 void RosterPainter::Add(const RosterBlock& block) {
-    const QRect area = PrintableArea(device_, painter_);
+    QPagedPaintDevice& device = pages_.device();
+    QPainter& painter = pages_.painter();
+    const QRect area = PrintableArea(device, painter);
+    if (top_ < 0) {
+        pages_.StartPage();
+        top_ = area.top();
+    }
     // Lay the block out first: it goes whole on one page.
-    const QFontMetricsF titleMetrics(titleFont_, &device_);
-    const QFontMetricsF textMetrics(textFont_, &device_);
+    const QFontMetricsF titleMetrics(titleFont_, &device);
+    const QFontMetricsF textMetrics(textFont_, &device);
     std::vector<std::pair<QString, double>> pieces;  // text and the height it takes
     const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
     double height = titleMetrics.lineSpacing() * 1.2;
@@ -100,22 +105,22 @@ void RosterPainter::Add(const RosterBlock& block) {
     }
     const double gap = textMetrics.lineSpacing();
     if (top_ > area.top() && top_ + height > area.bottom()) {
-        device_.newPage();
+        device.newPage();
         top_ = area.top();
     }
     double y = top_;
-    painter_.setFont(titleFont_);
-    painter_.drawText(QRectF(area.left(), y, area.width(), titleMetrics.lineSpacing() * 1.2),
+    painter.setFont(titleFont_);
+    painter.drawText(QRectF(area.left(), y, area.width(), titleMetrics.lineSpacing() * 1.2),
                       Qt::AlignLeft | Qt::AlignVCenter, ToQString(block.title));
     y += titleMetrics.lineSpacing() * 1.2;
-    painter_.setFont(textFont_);
+    painter.setFont(textFont_);
     for (const auto& [text, lineHeight] : pieces) {
-        painter_.drawText(QRectF(area.left(), y, area.width(), lineHeight), flags, text);
+        painter.drawText(QRectF(area.left(), y, area.width(), lineHeight), flags, text);
         y += lineHeight;
     }
-    painter_.setPen(QPen(Qt::gray, 0));
-    painter_.drawLine(QPointF(area.left(), y + gap / 2), QPointF(area.right(), y + gap / 2));
-    painter_.setPen(QPen(Qt::black, 0));
+    painter.setPen(QPen(Qt::gray, 0));
+    painter.drawLine(QPointF(area.left(), y + gap / 2), QPointF(area.right(), y + gap / 2));
+    painter.setPen(QPen(Qt::black, 0));
     top_ = static_cast<int>(y + gap);
 }
 

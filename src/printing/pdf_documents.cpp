@@ -1,3 +1,4 @@
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QIODevice>
 #include <QPdfWriter>
@@ -8,6 +9,7 @@
 #include "core/saved/roster.h"
 #include "platform/replacing_file.h"
 #include "printing/character_document.h"
+#include "printing/network_painter.h"
 #include "printing/page_painters.h"
 #include "printing/painting_platform.h"
 
@@ -66,20 +68,25 @@ std::unique_ptr<QGuiApplication> GuiApplicationForPainting() {
     return app;
 }
 
+void SetUp(QPdfWriter& writer, const QString& title) {
+    writer.setPageSize(LocalePageSize());
+    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    writer.setCreator(QStringLiteral("Dossier"));
+    writer.setTitle(title);
+}
+
 class PdfDocument final : public CharacterDocument {
   public:
     PdfDocument(const std::filesystem::path& path, PdfKind kind)
         : app_(GuiApplicationForPainting()), device_(path), kind_(kind) {
         writer_.emplace(&device_);
-        writer_->setPageSize(LocalePageSize());
-        writer_->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        writer_->setCreator(QStringLiteral("Dossier"));
-        writer_->setTitle(kind == PdfKind::Sheets ? QStringLiteral("Character sheets")
-                                                  : QStringLiteral("Session roster"));
+        SetUp(*writer_, kind == PdfKind::Sheets ? QStringLiteral("Character sheets")
+                                                : QStringLiteral("Session roster"));
+        pages_.emplace(*writer_);
         if (kind == PdfKind::Sheets) {
-            sheets_.emplace(*writer_);
+            sheets_.emplace(*pages_);
         } else {
-            roster_.emplace(*writer_);
+            roster_.emplace(*pages_);
         }
     }
     void Add(const SavedCharacter& character, long long number) override {
@@ -90,8 +97,7 @@ class PdfDocument final : public CharacterDocument {
         }
     }
     void Finish() override {
-        if (sheets_) sheets_->End();
-        if (roster_) roster_->End();
+        pages_->End();
         writer_.reset();  // writes the PDF's tail
         device_.Commit();
     }
@@ -101,11 +107,46 @@ class PdfDocument final : public CharacterDocument {
     ReplacingFileDevice device_;
     PdfKind kind_;
     std::optional<QPdfWriter> writer_;
+    std::optional<Pages> pages_;
     std::optional<SheetPainter> sheets_;
     std::optional<RosterPainter> roster_;
 };
 
 }  // namespace
+
+void WriteNetworkPdf(const std::filesystem::path& path, const Network& network) {
+    const std::unique_ptr<QGuiApplication> app = GuiApplicationForPainting();
+    ReplacingFileDevice device(path);
+    {
+        QPdfWriter writer(&device);
+        SetUp(writer, QStringLiteral("Network of %1").arg(network.members.size()));
+        const NetworkPicture picture = LayOutNetwork(network);
+        if (picture.width > picture.height) writer.setPageOrientation(QPageLayout::Landscape);
+        Pages pages(writer);
+        pages.StartPage();
+        QPainter& painter = pages.painter();
+        QFont title = OwnFont("DejaVu Sans");
+        title.setPointSizeF(12);
+        title.setBold(true);
+        painter.setFont(title);
+        const double titleHeight = QFontMetricsF(title, &writer).lineSpacing() * 1.6;
+        painter.drawText(QRectF(0, 0, writer.width(), titleHeight), Qt::AlignLeft | Qt::AlignTop,
+                         QStringLiteral("A network of %1: the game master's copy")
+                             .arg(network.members.size()));
+        DrawNetworkPicture(painter,
+                           QRectF(0, titleHeight, writer.width(), writer.height() - titleHeight),
+                           network, picture);
+        // The roster and the sheets read down the page; the turn takes the next page.
+        writer.setPageOrientation(QPageLayout::Portrait);
+        RosterPainter roster(pages);
+        for (std::size_t m = 0; m < network.members.size(); ++m)
+            roster.Add(MakeRosterBlock(network.members[m], static_cast<long long>(m + 1)));
+        SheetPainter sheets(pages);
+        for (const SavedCharacter& member : network.members) sheets.Add(member.sheetText);
+        pages.End();
+    }
+    device.Commit();
+}
 
 std::unique_ptr<CharacterDocument> OpenPdf(const std::filesystem::path& path, PdfKind kind) {
     return std::make_unique<PdfDocument>(path, kind);

@@ -27,14 +27,19 @@ class LineReader {
   public:
     explicit LineReader(std::string where) : where_(std::move(where)) {}
 
-    SavedCharacter Read(const Json& line) const {
+    SavedCharacter Read(const Json& line) {
         if (!line.is_object()) Refuse(where_, "not a character (a JSON object)");
         if (!line.contains("format"))
             Refuse(where_, "no \"format\": not a character that Dossier saved");
         const int format = Format(line["format"]);
         const bool named = format >= kNamedCharacterFormat;
-        const bool profiled = format == kProfiledCharacterFormat;
-        if (!named) {
+        const bool profiled = format >= kProfiledCharacterFormat;
+        member_ = format == kNetworkMemberFormat;
+        if (member_) {
+            OnlyKeys(line, "",
+                     {"format", "index", "id", "mode", "name", "alias", "origin", "profile",
+                      "links", "fields", "heightClass", "weightClass", "sheet"});
+        } else if (!named) {
             OnlyKeys(line, "",
                      {"format", "index", "mode", "fields", "heightClass", "weightClass", "sheet"});
         } else if (!profiled) {
@@ -52,6 +57,7 @@ class LineReader {
                                Text(line, "origin", kLongestField)};
         }
         if (profiled) character.profile = Profile(Member(line, "profile", Json::value_t::object));
+        if (member_) ReadMembership(line);
         if (line.contains("mode")) character.mode = Text(line, "mode", kLongestField);
         if (line.contains("index") && !line["index"].is_number_integer())
             Refuse(where_, "\"index\" is not a whole number");
@@ -104,17 +110,43 @@ class LineReader {
         return character;
     }
 
+    // Whether the line was a network's member, and if so its id and links.
+    bool member() const { return member_; }
+    int id() const { return id_; }
+    std::vector<NetworkLink>& links() { return links_; }
+
   private:
+    void ReadMembership(const Json& line) {
+        const Json& id = line.contains("id") ? line["id"] : Json();
+        if (!id.is_number_integer() || id.get<long long>() < 1 ||
+            id.get<long long>() > kLargestNetwork)
+            Refuse(where_, "\"id\" is " + id.dump() + ", not a member's number from 1 to " +
+                               std::to_string(kLargestNetwork));
+        id_ = id.get<int>();
+        for (const Json& link : Member(line, "links", Json::value_t::array)) {
+            if (!link.is_object()) Refuse(where_, "\"links\" holds something other than links");
+            OnlyKeys(link, "links.", {"to", "kind", "contact", "knowsTrueName"});
+            const Json& to = link.contains("to") ? link["to"] : Json();
+            if (!to.is_number_integer() || to.get<long long>() < 0 ||
+                to.get<long long>() > kLargestNetwork)
+                Refuse(where_, "\"links.to\" is " + to.dump() + ", not a member's number");
+            if (!link.contains("knowsTrueName") || !link["knowsTrueName"].is_boolean())
+                Refuse(where_, "\"links.knowsTrueName\" is not true or false");
+            links_.push_back({.to = to.get<int>(),
+                              .kind = Word(link, "kind", kLinkKinds, "links."),
+                              .contact = Word(link, "contact", kContactMethods, "links."),
+                              .knowsTrueName = link["knowsTrueName"].get<bool>()});
+        }
+    }
     // The format number, if it is one this reader knows.
     int Format(const Json& format) const {
         const long long number = format.is_number_integer() ? format.get<long long>() : 0;
-        if (number >= kCharacterFormat && number <= kProfiledCharacterFormat)
+        if (number >= kCharacterFormat && number <= kNetworkMemberFormat)
             return static_cast<int>(number);
         std::string what = "\"format\" is " + format.dump() + "; this Dossier reads formats " +
-                           std::to_string(kCharacterFormat) + ", " +
-                           std::to_string(kNamedCharacterFormat) + " and " +
-                           std::to_string(kProfiledCharacterFormat);
-        if (number > kProfiledCharacterFormat)
+                           std::to_string(kCharacterFormat) + " to " +
+                           std::to_string(kNetworkMemberFormat);
+        if (number > kNetworkMemberFormat)
             what += ": a newer Dossier saved it; open it with that one";
         Refuse(where_, what);
     }
@@ -200,6 +232,9 @@ class LineReader {
     }
 
     std::string where_;
+    bool member_ = false;
+    int id_ = 0;
+    std::vector<NetworkLink> links_;
 };
 
 }  // namespace
@@ -265,6 +300,8 @@ struct LineValues {
     std::array<long long, kDerivedTraits.size()> derived;
     const std::vector<int>& languages;
     std::string_view education;
+    // A network's member: its id and links.
+    const std::vector<NetworkLink>* links = nullptr;
 };
 
 // Everything up to the areas, whose list the caller writes.
@@ -273,10 +310,13 @@ void WriteUpToAreas(JsonLine& line, const LineValues& v) {
     const bool named = !v.names.empty();
     const bool profiled = !v.profile.empty();
     line.Fixed("{\"format\":")
-        .Number(profiled ? kProfiledCharacterFormat
-                : named  ? kNamedCharacterFormat
-                         : kCharacterFormat);
-    line.Fixed(",\"index\":").Number(v.index).Fixed(",\"mode\":").Text(v.mode);
+        .Number(v.links != nullptr ? kNetworkMemberFormat
+                : profiled         ? kProfiledCharacterFormat
+                : named            ? kNamedCharacterFormat
+                                   : kCharacterFormat);
+    line.Fixed(",\"index\":").Number(v.index);
+    if (v.links != nullptr) line.Fixed(",\"id\":").Number(v.index);
+    line.Fixed(",\"mode\":").Text(v.mode);
     if (named || profiled) {
         line.Fixed(",\"name\":").Text(v.names.name).Fixed(",\"alias\":").Text(v.names.alias);
         line.Fixed(",\"origin\":").Text(v.names.origin);
@@ -290,6 +330,18 @@ void WriteUpToAreas(JsonLine& line, const LineValues& v) {
         line.Fixed(",\"cover\":{\"name\":").Text(p.cover.name);
         line.Fixed(",\"occupation\":").Text(p.cover.occupation);
         line.Fixed(",\"status\":").Text(p.cover.status).Fixed("}}");
+    }
+    if (v.links != nullptr) {
+        line.Fixed(",\"links\":[");
+        bool first = true;
+        for (const NetworkLink& link : *v.links) {
+            line.Fixed(first ? "{\"to\":" : ",{\"to\":").Number(link.to);
+            line.Fixed(",\"kind\":").Text(link.kind).Fixed(",\"contact\":").Text(link.contact);
+            line.Fixed(link.knowsTrueName ? ",\"knowsTrueName\":true}"
+                                          : ",\"knowsTrueName\":false}");
+            first = false;
+        }
+        line.Fixed("]");
     }
     line.Fixed(",\"fields\":{");
     for (const FieldInfo& info : kFields) {
@@ -319,7 +371,10 @@ void WriteArea(JsonLine& line, bool first, std::string_view name, int score) {
 
 }  // namespace
 
-std::string CharacterJsonWriter::Line(const SavedCharacter& character, long long index) {
+namespace {
+
+std::string SavedLine(const SavedCharacter& character, long long index,
+                      const std::vector<NetworkLink>* links) {
     LineValues values{.index = index,
                       .mode = character.mode,
                       .names = character.names,
@@ -332,7 +387,8 @@ std::string CharacterJsonWriter::Line(const SavedCharacter& character, long long
                       .physique = character.moment.physique,
                       .derived = {},
                       .languages = character.languages,
-                      .education = character.education};
+                      .education = character.education,
+                      .links = links};
     for (std::size_t i = 0; i < kFieldCount; ++i) values.fields[i] = character.fields[i];
     for (std::size_t i = 0; i < values.derived.size(); ++i) {
         values.derived[i] = DerivedValue(character, kDerivedTraits[i].sheetName).value_or(0);
@@ -345,6 +401,17 @@ std::string CharacterJsonWriter::Line(const SavedCharacter& character, long long
         first = false;
     }
     return line.Fixed("]}").Finish();
+}
+
+}  // namespace
+
+std::string CharacterJsonWriter::Line(const SavedCharacter& character, long long index) {
+    return SavedLine(character, index, nullptr);
+}
+
+std::string NetworkMemberJsonLine(const Network& network, std::size_t member) {
+    return SavedLine(network.members[member], static_cast<long long>(member + 1),
+                     &network.links[member]);
 }
 
 std::string CharacterJsonWriter::Line(const CharacterRecord& record, const CharacterSheet& sheet,
@@ -381,8 +448,11 @@ std::string CharacterJsonLine(const SavedCharacter& character, long long index) 
     return CharacterJsonWriter().Line(character, index);
 }
 
-std::vector<SavedCharacter> ParseCharacterLines(std::string_view text, const std::string& name) {
-    std::vector<SavedCharacter> characters;
+SavedFile ParseSavedLines(std::string_view text, const std::string& name) {
+    SavedFile file;
+    std::vector<SavedCharacter>& characters = file.content.members;
+    std::vector<std::pair<int, std::size_t>> ids;  // each member's id and line
+    std::vector<std::vector<NetworkLink>> links;
     std::size_t lineNumber = 0;
     while (!text.empty()) {
         ++lineNumber;
@@ -401,13 +471,57 @@ std::vector<SavedCharacter> ParseCharacterLines(std::string_view text, const std
                 what.erase(0, cut + 2);
             Refuse(where, "not JSON (" + what + ")");
         }
-        characters.push_back(LineReader(where).Read(parsed));
+        LineReader reader(where);
+        characters.push_back(reader.Read(parsed));
+        if (characters.size() == 1) file.isNetwork = reader.member();
+        if (reader.member() != file.isNetwork) {
+            Refuse(where, file.isNetwork ? "not a network's member, as the first line was"
+                                         : "a network's member, which the first line was not");
+        }
+        if (!file.isNetwork) continue;
+        for (const auto& [seen, seenOn] : ids) {
+            if (seen == reader.id())
+                Refuse(where, "a second member " + std::to_string(seen) + " (the first on line " +
+                                  std::to_string(seenOn) + ")");
+        }
+        ids.emplace_back(reader.id(), lineNumber);
+        links.push_back(std::move(reader.links()));
     }
     if (characters.empty()) Refuse(name, "holds no character");
-    return characters;
+    if (!file.isNetwork) return file;
+    // Members in the order of their ids, which must run from 1 without a gap.
+    const std::size_t size = characters.size();
+    std::vector<std::size_t> place(size, size);
+    for (std::size_t i = 0; i < size; ++i) {
+        const auto id = static_cast<std::size_t>(ids[i].first);
+        if (id > size)
+            Refuse(name + ": line " + std::to_string(ids[i].second),
+                   "member " + std::to_string(id) + " in a network of " + std::to_string(size));
+        place[id - 1] = i;
+    }
+    Network& network = file.content;
+    std::vector<SavedCharacter> members;
+    for (const std::size_t i : place) {
+        members.push_back(std::move(characters[i]));
+        network.links.push_back(std::move(links[i]));
+    }
+    network.members = std::move(members);
+    if (const std::optional<NetworkFault> fault = FindNetworkFault(network)) {
+        const std::size_t line = ids[place[fault->member]].second;
+        Refuse(name + ": line " + std::to_string(line), fault->what);
+    }
+    return file;
+}
+
+std::vector<SavedCharacter> ParseCharacterLines(std::string_view text, const std::string& name) {
+    return ParseSavedLines(text, name).content.members;
 }
 
 std::vector<SavedCharacter> ReadCharacterFile(const std::filesystem::path& file) {
+    return ReadSavedFile(file).content.members;
+}
+
+SavedFile ReadSavedFile(const std::filesystem::path& file) {
     const std::string name = PathToUtf8(file);
     std::error_code error;
     if (std::filesystem::is_directory(file, error)) Refuse(name, "is a folder, not a file");
@@ -419,7 +533,7 @@ std::vector<SavedCharacter> ReadCharacterFile(const std::filesystem::path& file)
     std::ifstream in(file, std::ios::binary);
     if (!in) Refuse(name, "cannot be read");
     const std::string text(std::istreambuf_iterator<char>(in), {});
-    return ParseCharacterLines(text, name);
+    return ParseSavedLines(text, name);
 }
 
 }  // namespace dossier
