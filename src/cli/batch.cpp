@@ -451,9 +451,8 @@ std::string WriteWholeNetwork(const CliOptions& options, const Network& network,
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         out.flush();
         if (!out)
-            throw WriteError("standard output", errno != 0
-                                                    ? std::generic_category().message(errno)
-                                                    : "the stream refused the data");
+            throw WriteError("standard output", errno != 0 ? std::generic_category().message(errno)
+                                                           : "the stream refused the data");
         return {};
     }
     fs::path path = PathFromUtf8(*options.output);

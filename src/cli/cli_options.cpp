@@ -113,8 +113,7 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
     const auto separator = static_cast<char>(std::filesystem::path::preferred_separator);
     options.outputIsFolder = path.ends_with('/') || path.ends_with(separator) ||
                              std::filesystem::is_directory(PathFromUtf8(path), ignored);
-    if (options.format == Format::Json || DrawsNetwork(options.format) ||
-        options.outputIsFolder) {
+    if (options.format == Format::Json || DrawsNetwork(options.format) || options.outputIsFolder) {
         if (options.outputIsFolder && options.format == Format::Sheet &&
             options.count > kMostSheetsInAFolder) {
             err << "dossier-cli: a folder takes at most " << kMostSheetsInAFolder
@@ -361,10 +360,14 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
             if (modeName == mode.cliWord) options.mode = &mode;
         }
     }
-    const std::pair<const char*, Format> formats[] = {
-        {"sheet", Format::Sheet},     {"json", Format::Json},       {"pdf", Format::Pdf},
-        {"roster", Format::Roster},   {"roster-pdf", Format::RosterPdf}, {"dot", Format::Dot},
-        {"mermaid", Format::Mermaid}, {"network-pdf", Format::NetworkPdf}};
+    const std::pair<const char*, Format> formats[] = {{"sheet", Format::Sheet},
+                                                      {"json", Format::Json},
+                                                      {"pdf", Format::Pdf},
+                                                      {"roster", Format::Roster},
+                                                      {"roster-pdf", Format::RosterPdf},
+                                                      {"dot", Format::Dot},
+                                                      {"mermaid", Format::Mermaid},
+                                                      {"network-pdf", Format::NetworkPdf}};
     for (const auto& [name, format] : formats)
         if (formatName == name) options.format = format;
     if (networkText) {
@@ -377,7 +380,7 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         }
         const char* without = modeOption->count() > 0 && modeName != "quick"
                                   ? "with --mode: its members are made in the quick mode"
-                              : load                     ? "with --load: load the network's file alone"
+                              : load ? "with --load: load the network's file alone"
                               : countOption->count() > 0 ? "with --count: N is the count"
                               : pickText                 ? "with --pick"
                                                          : nullptr;

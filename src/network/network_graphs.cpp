@@ -5,7 +5,9 @@ namespace dossier {
 namespace {
 
 // A tie is drawn once, from the member below; the "runs" at its other end says nothing more.
-bool DrawnFromHere(const NetworkLink& link) { return link.kind != kRuns; }
+bool DrawnFromHere(const NetworkLink& link) {
+    return link.kind != kRuns;
+}
 
 std::string DotQuoted(const std::string& text) {
     std::string quoted = "\"";
@@ -25,11 +27,20 @@ std::string MermaidQuoted(const std::string& text) {
     std::string quoted = "\"";
     for (const char c : text) {
         switch (c) {
-            case '"': quoted += "#quot;"; break;
-            case '#': quoted += "#35;"; break;
-            case '<': quoted += "#lt;"; break;
-            case '>': quoted += "#gt;"; break;
-            default: quoted += c;
+            case '"':
+                quoted += "#quot;";
+                break;
+            case '#':
+                quoted += "#35;";
+                break;
+            case '<':
+                quoted += "#lt;";
+                break;
+            case '>':
+                quoted += "#gt;";
+                break;
+            default:
+                quoted += c;
         }
     }
     return quoted + '"';

@@ -70,7 +70,8 @@ class Layout {
                 row_[stack[i]] = row + 1 + (i - start);
                 rows_ = std::max(rows_, row + 2 + (i - start));
             }
-            stacks_.push_back({member, next,
+            stacks_.push_back({member,
+                               next,
                                {stack.begin() + static_cast<std::ptrdiff_t>(start),
                                 stack.begin() + static_cast<std::ptrdiff_t>(end)}});
             ++next;
@@ -173,7 +174,8 @@ class Layout {
         const bool secret = std::any_of(routes_.begin(), routes_.end(),
                                         [](const Route& route) { return route.to == kNone; });
         if (secret) {
-            picture_.otherSide = PictureRect{kLegendWidth + kLeftGutter, bottom, kBoxWidth, kBoxHeight};
+            picture_.otherSide =
+                PictureRect{kLegendWidth + kLeftGutter, bottom, kBoxWidth, kBoxHeight};
             end = std::max(end, picture_.otherSide->Bottom());
             picture_.width = std::max(picture_.width, picture_.otherSide->Right());
         }
@@ -201,7 +203,8 @@ class Layout {
     PicturePoint EdgePoint(std::size_t member, std::vector<std::size_t>& ends) const {
         const PictureRect box = picture_.members[member];
         const double room = kBoxHeight - 3;
-        const double step = std::min(1.2, room / static_cast<double>(std::max<std::size_t>(ends_[member], 1)));
+        const double step =
+            std::min(1.2, room / static_cast<double>(std::max<std::size_t>(ends_[member], 1)));
         return {box.Right(), box.y + 1.5 + static_cast<double>(ends[member]++) * step};
     }
 
@@ -243,6 +246,8 @@ class Layout {
 
 }  // namespace
 
-NetworkPicture LayOutNetwork(const Network& network) { return Layout(network).Draw(); }
+NetworkPicture LayOutNetwork(const Network& network) {
+    return Layout(network).Draw();
+}
 
 }  // namespace dossier

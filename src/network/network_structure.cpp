@@ -81,7 +81,9 @@ class StructureDrawer {
         bool spotter = false;
         for (int f = 0; f < field; ++f) {
             const std::size_t superior =
-                f < direct ? 0 : cutoutPlaces[static_cast<std::size_t>(f - direct) % cutoutPlaces.size()];
+                f < direct
+                    ? 0
+                    : cutoutPlaces[static_cast<std::size_t>(f - direct) % cutoutPlaces.size()];
             const Role role = FieldRole(spotter);
             spotter = spotter || role == kSpotter;
             drawn_.push_back({role, superior});
@@ -90,8 +92,9 @@ class StructureDrawer {
         if (wanted && *wanted != kMole && !HasRole(*wanted)) drawn_.back().role = *wanted;
         if (mole) {
             const bool throughCutout = cutouts > 0 && Roll(3) == 1;
-            drawn_.push_back(
-                {kMole, throughCutout ? cutoutPlaces[static_cast<std::size_t>(Roll(cutouts) - 1)] : 0});
+            drawn_.push_back({kMole, throughCutout
+                                         ? cutoutPlaces[static_cast<std::size_t>(Roll(cutouts) - 1)]
+                                         : 0});
         }
         return Linked();
     }
@@ -126,21 +129,24 @@ class StructureDrawer {
         std::vector<std::size_t> order{0};
         for (std::size_t next = 0; next < order.size(); ++next) {
             for (std::size_t m = 0; m < drawn_.size(); ++m)
-                if (drawn_[m].superior == order[next] && drawn_[m].role != kCutout) order.push_back(m);
+                if (drawn_[m].superior == order[next] && drawn_[m].role != kCutout)
+                    order.push_back(m);
             for (std::size_t m = 0; m < drawn_.size(); ++m)
-                if (drawn_[m].superior == order[next] && drawn_[m].role == kCutout) order.push_back(m);
+                if (drawn_[m].superior == order[next] && drawn_[m].role == kCutout)
+                    order.push_back(m);
         }
         std::vector<int> id(drawn_.size());
         for (std::size_t i = 0; i < order.size(); ++i) id[order[i]] = static_cast<int>(i + 1);
 
         NetworkStructure structure;
         structure.links.resize(drawn_.size());
-        for (std::size_t i = 0; i < order.size(); ++i) structure.roles.push_back(drawn_[order[i]].role);
+        for (std::size_t i = 0; i < order.size(); ++i)
+            structure.roles.push_back(drawn_[order[i]].role);
         for (std::size_t i = 1; i < order.size(); ++i) {
             const Drawn& member = drawn_[order[i]];
             const bool toHandler = member.superior == 0;
             const bool serving = member.role == kCourier || member.role == kKeeper;
-            const std::string_view contact = serving                   ? OneOf(kServingContacts)
+            const std::string_view contact = serving                  ? OneOf(kServingContacts)
                                              : member.role == kCutout ? OneOf(kCutoutContacts)
                                              : toHandler              ? OneOf(kHandlerContacts)
                                                                       : OneOf(kCellContacts);
@@ -173,7 +179,8 @@ class StructureDrawer {
                 structure.links[i].push_back(
                     {.to = static_cast<int>(*spotter + 1),
                      .kind = std::string(kRecruitedBy),
-                     .contact = std::string(inCell ? kThroughTheCutout : OneOf(kRecruitingContacts)),
+                     .contact =
+                         std::string(inCell ? kThroughTheCutout : OneOf(kRecruitingContacts)),
                      .knowsTrueName = !inCell && Roll(2) == 1});
             }
         }

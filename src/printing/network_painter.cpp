@@ -14,7 +14,7 @@ namespace dossier {
 
 namespace {
 
-constexpr double kTextHeight = 2.4;   // millimetres, before the picture is scaled
+constexpr double kTextHeight = 2.4;  // millimetres, before the picture is scaled
 constexpr double kLabelText = 2.1;
 constexpr double kSmallestShare = 0.7;  // of a text's size, before it is cut short instead
 const QColor kSecretColour(170, 20, 20);
@@ -75,8 +75,7 @@ void DrawMember(QPainter& painter, MillimetrePen& pen, const QRectF& box, const 
                 std::size_t member) {
     const SavedCharacter& character = network.members[member];
     const bool handler = character.profile.role == "Handler";
-    painter.setPen(QPen(Turned(network, member) ? kSecretColour : Qt::black,
-                        handler ? 0.6 : 0.3));
+    painter.setPen(QPen(Turned(network, member) ? kSecretColour : Qt::black, handler ? 0.6 : 0.3));
     painter.setBrush(handler ? QColor(230, 230, 230) : QColor(Qt::white));
     painter.drawRoundedRect(box, 1, 1);
     painter.setPen(Qt::black);
@@ -86,7 +85,8 @@ void DrawMember(QPainter& painter, MillimetrePen& pen, const QRectF& box, const 
     if (!character.names.alias.empty() && character.names.alias != MemberCaption(network, member))
         role += "  \"" + character.names.alias + "\"";
     std::string cover = "as " + character.profile.cover.name;
-    if (!character.profile.cover.occupation.empty()) cover += ", " + character.profile.cover.occupation;
+    if (!character.profile.cover.occupation.empty())
+        cover += ", " + character.profile.cover.occupation;
     pen.Text({inner.x(), inner.y(), inner.width(), line},
              std::to_string(member + 1) + "  " + MemberCaption(network, member), kTextHeight, true);
     pen.Text({inner.x(), inner.y() + line, inner.width(), line}, role, kTextHeight);
@@ -119,8 +119,8 @@ void DrawNetworkPicture(QPainter& painter, const QRectF& area, const Network& ne
     painter.setRenderHint(QPainter::Antialiasing);
     const double perMillimetre =
         painter.device() != nullptr ? painter.device()->logicalDpiX() / 25.4 : 96 / 25.4;
-    const double scale = std::min({area.width() / picture.width,
-                                   area.height() / picture.height, perMillimetre});
+    const double scale =
+        std::min({area.width() / picture.width, area.height() / picture.height, perMillimetre});
     painter.translate(area.x() + (area.width() - picture.width * scale) / 2, area.y());
     painter.scale(scale, scale);
     MillimetrePen pen(painter);
@@ -151,11 +151,12 @@ void DrawNetworkPicture(QPainter& painter, const QRectF& area, const Network& ne
         std::string contacts;
         for (const std::vector<NetworkLink>& links : network.links)
             for (const NetworkLink& link : links)
-                if (link.to == kOtherSide) contacts += (contacts.empty() ? "by " : ", ") + link.contact;
-        pen.Text({b.x + 1.2, b.y, b.width - 2.4, b.height / 2}, "The other side", kTextHeight,
-                 true, Qt::AlignHCenter | Qt::AlignBottom);
-        pen.Text({b.x + 1.2, b.y + b.height / 2, b.width - 2.4, b.height / 2}, contacts,
-                 kLabelText, false, Qt::AlignHCenter | Qt::AlignTop);
+                if (link.to == kOtherSide)
+                    contacts += (contacts.empty() ? "by " : ", ") + link.contact;
+        pen.Text({b.x + 1.2, b.y, b.width - 2.4, b.height / 2}, "The other side", kTextHeight, true,
+                 Qt::AlignHCenter | Qt::AlignBottom);
+        pen.Text({b.x + 1.2, b.y + b.height / 2, b.width - 2.4, b.height / 2}, contacts, kLabelText,
+                 false, Qt::AlignHCenter | Qt::AlignTop);
     }
     const PictureRect& legend = picture.legend;
     DrawLegend(painter, pen, {legend.x, legend.y, legend.width, legend.height});

@@ -111,7 +111,7 @@ void RosterPainter::Add(const RosterBlock& block) {
     double y = top_;
     painter.setFont(titleFont_);
     painter.drawText(QRectF(area.left(), y, area.width(), titleMetrics.lineSpacing() * 1.2),
-                      Qt::AlignLeft | Qt::AlignVCenter, ToQString(block.title));
+                     Qt::AlignLeft | Qt::AlignVCenter, ToQString(block.title));
     y += titleMetrics.lineSpacing() * 1.2;
     painter.setFont(textFont_);
     for (const auto& [text, lineHeight] : pieces) {

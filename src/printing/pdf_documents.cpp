@@ -130,9 +130,9 @@ void WriteNetworkPdf(const std::filesystem::path& path, const Network& network) 
         title.setBold(true);
         painter.setFont(title);
         const double titleHeight = QFontMetricsF(title, &writer).lineSpacing() * 1.6;
-        painter.drawText(QRectF(0, 0, writer.width(), titleHeight), Qt::AlignLeft | Qt::AlignTop,
-                         QStringLiteral("A network of %1: the game master's copy")
-                             .arg(network.members.size()));
+        painter.drawText(
+            QRectF(0, 0, writer.width(), titleHeight), Qt::AlignLeft | Qt::AlignTop,
+            QStringLiteral("A network of %1: the game master's copy").arg(network.members.size()));
         DrawNetworkPicture(painter,
                            QRectF(0, titleHeight, writer.width(), writer.height() - titleHeight),
                            network, picture);

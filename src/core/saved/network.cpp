@@ -6,14 +6,18 @@ namespace dossier {
 
 namespace {
 
-bool IsCommand(std::string_view kind) { return kind == kReportsTo || kind == kServes; }
+bool IsCommand(std::string_view kind) {
+    return kind == kReportsTo || kind == kServes;
+}
 
 template <std::size_t N>
 bool Known(std::string_view word, const std::string_view (&words)[N]) {
     return std::find(std::begin(words), std::end(words), word) != std::end(words);
 }
 
-std::string Id(std::size_t member) { return "member " + std::to_string(member + 1); }
+std::string Id(std::size_t member) {
+    return "member " + std::to_string(member + 1);
+}
 
 }  // namespace
 
@@ -62,18 +66,17 @@ std::optional<NetworkFault> FindNetworkFault(const Network& network) {
             if (IsCommand(link.kind)) ++command;
             const bool backed =
                 link.kind == kRecruitedBy ||
-                std::any_of(network.links[other].begin(), network.links[other].end(),
-                            [&](const NetworkLink& back) {
-                                return back.to == static_cast<int>(m + 1) &&
-                                       (link.kind == kRuns ? IsCommand(back.kind)
-                                                           : back.kind == kRuns);
-                            });
+                std::any_of(
+                    network.links[other].begin(), network.links[other].end(),
+                    [&](const NetworkLink& back) {
+                        return back.to == static_cast<int>(m + 1) &&
+                               (link.kind == kRuns ? IsCommand(back.kind) : back.kind == kRuns);
+                    });
             if (!backed)
                 return NetworkFault{m, Id(m) + "'s link to member " + std::to_string(link.to) +
                                            " is not held at the other end"};
         }
-        if (m == *handler && command > 0)
-            return NetworkFault{m, "the handler reports to a member"};
+        if (m == *handler && command > 0) return NetworkFault{m, "the handler reports to a member"};
         if (m != *handler && command != 1) {
             return NetworkFault{m, Id(m) + (command == 0 ? " reports to no one: the handler "
                                                            "cannot reach it"

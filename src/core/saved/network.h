@@ -19,8 +19,8 @@ inline constexpr std::string_view kReportsSecretlyTo = "reports secretly to";
 inline constexpr std::string_view kLinkKinds[] = {kReportsTo, kRecruitedBy, kRuns, kServes,
                                                   kReportsSecretlyTo};
 inline constexpr std::string_view kThroughTheCutout = "through the cutout";
-inline constexpr std::string_view kContactMethods[] = {
-    "meeting", "dead drop", "brush pass", "signal", "phone", kThroughTheCutout};
+inline constexpr std::string_view kContactMethods[] = {"meeting", "dead drop", "brush pass",
+                                                       "signal",  "phone",     kThroughTheCutout};
 
 // Who a secret report goes to: the other side, outside the network.
 inline constexpr int kOtherSide = 0;
