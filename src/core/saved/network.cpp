@@ -46,8 +46,9 @@ std::optional<NetworkFault> FindNetworkFault(const Network& network) {
         handler = m;
     }
     if (!handler) return NetworkFault{0, "the network has no handler"};
+    // Each link alone first, then what the members' links say together, so the fault named is
+    // the one made.
     for (std::size_t m = 0; m < size; ++m) {
-        int command = 0;
         for (const NetworkLink& link : network.links[m]) {
             if (!Known(link.kind, kLinkKinds))
                 return NetworkFault{m, Id(m) + " has a link of no known kind: " + link.kind};
@@ -57,30 +58,40 @@ std::optional<NetworkFault> FindNetworkFault(const Network& network) {
             if (secret != (link.to == kOtherSide))
                 return NetworkFault{m, Id(m) + (secret ? " reports secretly to a member"
                                                        : " has a link to no member (0)")};
-            if (secret) continue;
-            if (link.to < 1 || static_cast<std::size_t>(link.to) > size)
+            if (!secret && (link.to < 1 || static_cast<std::size_t>(link.to) > size))
                 return NetworkFault{m, Id(m) + " has a link to member " + std::to_string(link.to) +
                                            ", who is not in the network"};
-            const std::size_t other = static_cast<std::size_t>(link.to - 1);
-            if (other == m) return NetworkFault{m, Id(m) + " has a link to itself"};
-            if (IsCommand(link.kind)) ++command;
-            const bool backed =
-                link.kind == kRecruitedBy ||
-                std::any_of(
-                    network.links[other].begin(), network.links[other].end(),
-                    [&](const NetworkLink& back) {
-                        return back.to == static_cast<int>(m + 1) &&
-                               (link.kind == kRuns ? IsCommand(back.kind) : back.kind == kRuns);
-                    });
-            if (!backed)
-                return NetworkFault{m, Id(m) + "'s link to member " + std::to_string(link.to) +
-                                           " is not held at the other end"};
+            if (link.to == static_cast<int>(m + 1))
+                return NetworkFault{m, Id(m) + " has a link to itself"};
         }
+    }
+    for (std::size_t m = 0; m < size; ++m) {
+        const auto command =
+            std::count_if(network.links[m].begin(), network.links[m].end(),
+                          [](const NetworkLink& link) { return IsCommand(link.kind); });
         if (m == *handler && command > 0) return NetworkFault{m, "the handler reports to a member"};
         if (m != *handler && command != 1) {
             return NetworkFault{m, Id(m) + (command == 0 ? " reports to no one: the handler "
                                                            "cannot reach it"
                                                          : " reports to more than one member")};
+        }
+    }
+    // A tie of command at both ends: the lower end's word first, as it says whom it reports to.
+    for (const bool lower : {true, false}) {
+        for (std::size_t m = 0; m < size; ++m) {
+            for (const NetworkLink& link : network.links[m]) {
+                if (lower ? !IsCommand(link.kind) : link.kind != kRuns) continue;
+                const std::vector<NetworkLink>& other =
+                    network.links[static_cast<std::size_t>(link.to - 1)];
+                const bool backed =
+                    std::any_of(other.begin(), other.end(), [&](const NetworkLink& back) {
+                        return back.to == static_cast<int>(m + 1) &&
+                               (lower ? back.kind == kRuns : IsCommand(back.kind));
+                    });
+                if (!backed)
+                    return NetworkFault{m, Id(m) + "'s link to member " + std::to_string(link.to) +
+                                               " is not held at the other end"};
+            }
         }
     }
     // Every chain of reporting ends at the handler within as many steps as there are members.
