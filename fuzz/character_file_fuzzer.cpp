@@ -1,11 +1,14 @@
 // Reads arbitrary bytes as a saved character file. The reader either refuses them with its own
 // error or gives characters that write back to lines it reads as the same characters, whose
-// names fit their lines on the sheet.
+// names fit their lines on the sheet; a network it gives is sound, writes back the same, and
+// is laid out and drawn for other tools.
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
 #include "core/saved/character_json.h"
+#include "network/network_graphs.h"
+#include "network/network_layout.h"
 #include "platform/utf8_text.h"
 
 namespace dossier {
@@ -16,10 +19,33 @@ namespace {
     std::abort();
 }
 
+std::string Lines(const Network& network) {
+    std::string text;
+    for (std::size_t m = 0; m < network.members.size(); ++m)
+        text += NetworkMemberJsonLine(network, m);
+    return text;
+}
+
+void CheckNetwork(const Network& network) {
+    if (FindNetworkFault(network)) Fail("an unsound network is read");
+    const std::string lines = Lines(network);
+    try {
+        if (Lines(ParseSavedLines(lines, "written").content) != lines)
+            Fail("a written network reads back otherwise:\n" + lines);
+    } catch (const CharacterFileError& error) {
+        Fail(std::string("a written network is refused: ") + error.what() + "\n" + lines);
+    }
+    const NetworkPicture picture = LayOutNetwork(network);
+    if (picture.members.size() != network.members.size()) Fail("a member left out of the picture");
+    if (NetworkDot(network).empty() || NetworkMermaid(network).empty()) Fail("no graph");
+}
+
 void Check(std::string_view text) {
     std::vector<SavedCharacter> read;
     try {
-        read = ParseCharacterLines(text, "fuzz");
+        SavedFile file = ParseSavedLines(text, "fuzz");
+        if (file.isNetwork) CheckNetwork(file.content);
+        read = std::move(file.content.members);
     } catch (const CharacterFileError&) {
         return;
     }

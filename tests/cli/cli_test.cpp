@@ -77,7 +77,13 @@ TEST(CliTest, HelpVersionAndEveryRefusedUsageWithItsMessage) {
         {{"--reroll", "cboHeight", "--output", "-"}, "--reroll does not go without --load"},
         {{"--role", "Spymaster", "--output", "-"},
          "no role \"Spymaster\"; there are Handler, Agent, Cutout, Courier, Safe-House Keeper, "
-         "Informant, Mole, Talent Spotter, Watcher, Specialist, Sleeper and Defector\n"}};
+         "Informant, Mole, Talent Spotter, Watcher, Specialist, Sleeper and Defector\n"},
+        {{"--network", "2", "--output", "-"}, "from 3 to 30, such as 8; \"2\" is not one"},
+        {{"--network", "31", "--output", "-"}, "\"31\" is not one"},
+        {{"--network", "8", "--mode", "sex", "--sex", "m"}, "--network does not go with --mode"},
+        {{"--network", "8", "--count", "3", "--output", "-"}, "does not go with --count"},
+        {{"--format", "dot"}, "--format dot draws a network: give --network N, or --load"},
+        {{"--network", "8", "--format", "network-pdf", "--output", "-"}, "needs --output FILE"}};
     std::vector<std::pair<std::vector<std::string>, std::string>> all(std::begin(rows),
                                                                       std::end(rows));
     // Cyrillic, an emoji, a combining accent, Chinese, DEL, only blanks, nothing.
@@ -283,6 +289,73 @@ TEST(CliTest, ALoadedProfileStaysThroughAModeAndProfilesReachLoadedCharacters) {
     EXPECT_EQ(RunCli(reroll).out, again);
     EXPECT_NE(again, RunCli({"--load", saved, "--output", "-"}).out);
     for (const std::string& file : {saved, plain}) fs::remove(file);
+}
+
+// A network made once goes from its file into every format with no die rolled; its members
+// are the characters of the seeded batch, their roles aside.
+TEST(CliTest, ANetworkGoesThroughItsFileIntoEveryFormat) {
+    const fs::path folder = testing::UniqueTempPath("cli-network");
+    fs::create_directories(folder);
+    const std::string saved = (folder / "ring.jsonl").string();
+    const std::vector<std::string> made = {"--network", "8", "--seed", "7"};
+    const auto with = [](std::vector<std::string> args, std::vector<std::string> more) {
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    };
+    ASSERT_EQ(RunCli(with(made, {"--format", "json", "--output", saved})).exitCode, 0);
+    const std::vector<nlohmann::json> lines = JsonLines({"--load", saved});
+    ASSERT_EQ(lines.size(), 8u);
+    const std::vector<nlohmann::json> batch = JsonLines({"--seed", "7", "--count", "8", "--names"});
+    for (std::size_t i = 0; i < 8; ++i) {
+        EXPECT_EQ(lines[i]["id"], i + 1);
+        EXPECT_EQ(lines[i]["profile"]["role"] == "Handler", i == 0);
+        EXPECT_EQ(lines[i]["fields"], batch[i]["fields"]) << "a network rolls no body anew";
+    }
+    std::ifstream in(saved);
+    const std::string file((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(RunCli({"--load", saved, "--format", "json"}).out, file);
+    for (const char* format : {"dot", "mermaid"}) {
+        const CliRun drawn = RunCli({"--load", saved, "--format", format});
+        EXPECT_EQ(drawn.exitCode, 0);
+        EXPECT_EQ(drawn.out, RunCli(with(made, {"--format", format})).out) << format;
+        EXPECT_NE(drawn.out.find(lines[7]["name"].get<std::string>()), std::string::npos);
+    }
+    // Each member's sheet as a batch's, in a folder.
+    ASSERT_EQ(RunCli(with(made, {"--output", (folder / "sheets/").string()})).exitCode, 0);
+    std::ifstream last(folder / "sheets" / "char-000008.txt", std::ios::binary);
+    const std::string sheets = RunCli({"--load", saved, "--output", "-"}).out;
+    EXPECT_TRUE(sheets.ends_with(std::string((std::istreambuf_iterator<char>(last)), {})));
+    EXPECT_FALSE(fs::exists(folder / "sheets" / "char-000009.txt"));
+    // Characters that are no network are not drawn.
+    RunCli({"--seed", "7", "--count", "3", "--format", "json", "--output", saved});
+    const CliRun plain = RunCli({"--load", saved, "--format", "mermaid"});
+    EXPECT_EQ(plain.exitCode, 2);
+    EXPECT_NE(plain.err.find("holds characters, not a network"), std::string::npos) << plain.err;
+    fs::remove_all(folder);
+}
+
+// Graphviz's own dot draws what dossier-cli writes for it, names with quotes and all.
+TEST(CliTest, GraphvizDrawsTheNetwork) {
+    if (std::system("command -v dot >/dev/null") != 0)
+        GTEST_SKIP() << "Graphviz's dot is not on the PATH (Debian: graphviz)";
+    const fs::path folder = testing::UniqueTempPath("cli-dot");
+    fs::create_directories(folder);
+    for (const char* size : {"3", "30"}) {
+        const fs::path dot = folder / "ring.dot", svg = folder / "ring.svg";
+        ASSERT_EQ(RunCli({"--network", size, "--seed", "5", "--name", "Jo \"Q\" O'Hara\\",
+                          "--format", "dot", "--output", dot.string()})
+                      .exitCode,
+                  0);
+        ASSERT_EQ(std::system(("dot -Tsvg " + dot.string() + " -o " + svg.string()).c_str()), 0);
+        std::ifstream in(svg);
+        const std::string drawn((std::istreambuf_iterator<char>(in)), {});
+        // The members, and the other side where one reports to it.
+        const int nodes = testing::Occurrences(drawn, "class=\"node\"");
+        EXPECT_TRUE(nodes == std::stoi(size) || nodes == std::stoi(size) + 1) << nodes;
+        // The name on a line of its own, the alias on the next.
+        EXPECT_NE(drawn.find(">Jo &quot;Q&quot; O&#39;Hara\\</text>"), std::string::npos) << size;
+    }
+    fs::remove_all(folder);
 }
 
 }  // namespace

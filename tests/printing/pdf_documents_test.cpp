@@ -7,7 +7,9 @@
 #include "core/dice/random_dice.h"
 #include "frontend/generation_modes.h"
 #include "printing/character_document.h"
+#include "profile/profile_tables.h"
 #include "support/frontend_fakes.h"
+#include "support/network_of.h"
 #include "support/test_support.h"
 
 namespace dossier {
@@ -66,6 +68,39 @@ TEST_F(PdfDocumentsTest, SevenRosterBlocksAPageNoneAcrossItsFoot) {
         EXPECT_EQ(Occurrences(text, "Areas: "), blocks) << page;
         EXPECT_EQ(text.find("PRIMARY TRAITS"), std::string::npos) << "no sheet in a roster";
     }
+}
+
+// The picture first, every member on it by name; then the roster; then one sheet a page.
+TEST_F(PdfDocumentsTest, ANetworkIsItsPictureThenItsRosterThenItsSheets) {
+    Network network = DrawnNetwork(8, 4, FindRole("Talent Spotter"));
+    for (std::size_t m = 0; m < 8; ++m) {
+        const std::string role = network.members[m].profile.role;
+        network.members[m] = sink.saved[m];
+        network.members[m].names = {"Name" + std::to_string(m + 1) + "x", "", ""};
+        network.members[m].profile = {role,
+                                      "Money",
+                                      "Debts",
+                                      "A flat",
+                                      "Steady",
+                                      "Hums",
+                                      {"Cover" + std::to_string(m + 1) + "x", "Baker", "Solid"}};
+        network.members[m].sheetText = LaidOutSheet(network.members[m]);
+    }
+    const fs::path pdf = folder / "network.pdf";
+    WriteNetworkPdf(pdf, network);
+    ASSERT_EQ(PdfPages(pdf), 1 + 2 + 8);
+    const std::string picture = PdfPageText(pdf, 1);
+    EXPECT_NE(picture.find("A network of 8: the game master's copy"), std::string::npos);
+    for (std::size_t m = 0; m < 8; ++m) {
+        const std::string n = std::to_string(m + 1);
+        EXPECT_EQ(Occurrences(picture, "Name" + n + "x"), 1) << picture;
+        EXPECT_EQ(Occurrences(picture, "Cover" + n + "x"), 1) << picture;
+    }
+    EXPECT_EQ(Occurrences(picture, "Handler"), 1);
+    EXPECT_EQ(Occurrences(picture, "Talent Spotter"), 1);
+    EXPECT_NE(PdfPageText(pdf, 2).find("1. Name1x"), std::string::npos);
+    EXPECT_EQ(testing::Squeezed(PdfPageText(pdf, 11)),
+              testing::ReadableExpected(network.members[7].sheetText));
 }
 
 }  // namespace
