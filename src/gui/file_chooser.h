@@ -25,6 +25,9 @@ class FileChooser {
     // Index of the item chosen, nothing on Cancel.
     virtual std::optional<int> ChooseOne(const QString& title, const QString& label,
                                          const QStringList& items) = 0;
+    // A whole number from lowest to highest, value offered first; nothing on Cancel.
+    virtual std::optional<int> AskNumber(const QString& title, const QString& label, int value,
+                                         int lowest, int highest) = 0;
     // Shows the platform's print dialog with its preview; paint draws the pages on the
     // printer it gives. False when the user cancelled.
     virtual bool Print(const QString& title,
@@ -41,6 +44,8 @@ class QtFileChooser final : public FileChooser {
                                                   const QString& filters) override;
     std::optional<int> ChooseOne(const QString& title, const QString& label,
                                  const QStringList& items) override;
+    std::optional<int> AskNumber(const QString& title, const QString& label, int value, int lowest,
+                                 int highest) override;
     bool Print(const QString& title, const std::function<void(QPagedPaintDevice&)>& paint) override;
 
   private:

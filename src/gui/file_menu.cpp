@@ -85,7 +85,12 @@ void FileMenu::OpenCharacter() {
     if (!path) return;
     std::vector<SavedCharacter> characters;
     try {
-        characters = ReadCharacterFile(*path);
+        SavedFile file = ReadSavedFile(*path);
+        if (file.isNetwork) {
+            emit NetworkOpened(file.content);
+            return;
+        }
+        characters = std::move(file.content.members);
     } catch (const CharacterFileError& error) {
         Tell(std::string("The character could not be opened: ") + error.what(), kTitle);
         return;
@@ -102,18 +107,22 @@ void FileMenu::OpenCharacter() {
         if (!pick || *pick < 0) return;
         chosen = static_cast<std::size_t>(*pick);
     }
-    const SavedCharacter& character = characters[chosen];
+    Open(characters[chosen], kTitle);
+}
+
+bool FileMenu::Open(const SavedCharacter& character, const char* title) {
     try {
         // Its sheet becomes the sheet file again, so Open Word Pad and printing show it.
         WriteSheetFile(sink_.path(), character.sheetText);
     } catch (const WriteError& error) {
-        Tell(error.what(), kTitle);
-        return;
+        Tell(error.what(), title);
+        return false;
     }
     TypeInto(record_, character);
     current_ = character;
     currentInSession_ = false;
     emit CurrentChanged();
+    return true;
 }
 
 bool FileMenu::Rename(const CharacterNames& names) {

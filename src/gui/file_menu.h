@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/saved/network.h"
 #include "core/saved/saved_character.h"
 #include "frontend/dialogs.h"
 #include "frontend/sheet_file_sink.h"
@@ -43,6 +44,9 @@ class FileMenu final : public QObject {
     void SaveSheetAs();
     void SaveCharacter();
     void OpenCharacter();
+    // The character becomes the one on screen, its sheet the sheet file, as Open Character
+    // makes it. False, and the user told why, when the sheet cannot be written.
+    bool Open(const SavedCharacter& character, const char* title);
     void PrintSheet();
     void ExportSheetAsPdf();
     void SessionRoster();
@@ -50,6 +54,8 @@ class FileMenu final : public QObject {
   signals:
     // Another character's sheet is the sheet file, or the same under another name or profile.
     void CurrentChanged();
+    // Open Character was given a network's file.
+    void NetworkOpened(const dossier::Network& network);
 
   private:
     bool HaveSheet(const char* title);

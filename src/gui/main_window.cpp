@@ -97,6 +97,8 @@ void MainWindow::BuildMenu() {
     namesMenu_ = new NamesMenu(this, *modes_, *fileMenu_, *services_.nameDice, *services_.settings);
     profileMenu_ = new ProfileMenu(this, *modes_, *fileMenu_, *namesMenu_, *services_.profileDice,
                                    *services_.settings);
+    networkMenu_ = new NetworkMenu(this, mnuFile, *fileMenu_, *namesMenu_, *profileMenu_,
+                                   *services_.networkDice, *services_.dialogs, *services_.files);
     QMenu* mnuHelp = menuBar()->addMenu("&Help");
     mnuHelp->setObjectName("mnuHelp");
     QAction* mnuAbout = mnuHelp->addAction("&About");

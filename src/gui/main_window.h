@@ -10,6 +10,7 @@
 #include "frontend/sheet_file_sink.h"
 #include "gui/file_menu.h"
 #include "gui/names_menu.h"
+#include "gui/network_menu.h"
 #include "gui/profile_menu.h"
 #include "gui/roll_again_menu.h"
 #include "gui/window_services.h"
@@ -37,6 +38,7 @@ class MainWindow final : public QMainWindow, private RecordListener {
     FileMenu* fileMenu() const { return fileMenu_; }
     NamesMenu* namesMenu() const { return namesMenu_; }
     ProfileMenu* profileMenu() const { return profileMenu_; }
+    NetworkMenu* networkMenu() const { return networkMenu_; }
 
     // Shows the controls the record's texts.
     void Refresh();
@@ -65,6 +67,7 @@ class MainWindow final : public QMainWindow, private RecordListener {
     FileMenu* fileMenu_ = nullptr;
     NamesMenu* namesMenu_ = nullptr;
     ProfileMenu* profileMenu_ = nullptr;
+    NetworkMenu* networkMenu_ = nullptr;
     RollAgainMenu* rollAgain_ = nullptr;
     FocusChecks* focusChecks_ = nullptr;
     bool refreshing_ = false;

@@ -99,4 +99,8 @@ void NamesMenu::NewName() {
                                      : CharacterNames{});
 }
 
+std::string NamesMenu::origin() const {
+    return settings_.value(kOriginKey).toString().toStdString();
+}
+
 }  // namespace dossier

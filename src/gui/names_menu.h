@@ -28,6 +28,8 @@ class NamesMenu final : public QObject {
     QLabel* statusLine() const { return status_; }
     // Whether generations fill in names; a profile turns it on.
     QAction* fillIn() const { return fillIn_; }
+    // The origin chosen, empty for any.
+    std::string origin() const;
 
   private:
     void FillIn(bool on);

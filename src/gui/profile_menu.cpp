@@ -123,4 +123,8 @@ void ProfileMenu::NewProfile() {
                                         : CharacterProfile{});
 }
 
+std::optional<std::size_t> ProfileMenu::role() const {
+    return FindRole(settings_.value(kRoleKey).toString().toStdString());
+}
+
 }  // namespace dossier

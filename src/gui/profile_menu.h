@@ -28,6 +28,8 @@ class ProfileMenu final : public QObject {
     // Draws another profile for the character on screen and writes its sheet again.
     void NewProfile();
     QLabel* panel() const { return panel_; }
+    // The role chosen, a place in kRoles; nothing for any.
+    std::optional<std::size_t> role() const;
 
   private:
     void FillIn(bool on);

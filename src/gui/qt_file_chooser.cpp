@@ -39,6 +39,19 @@ std::optional<int> QtFileChooser::ChooseOne(const QString& title, const QString&
     return static_cast<int>(items.indexOf(dialog.textValue()));
 }
 
+std::optional<int> QtFileChooser::AskNumber(const QString& title, const QString& label,
+                                            int value, int lowest, int highest) {
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(title);
+    dialog.setAccessibleName(title);
+    dialog.setLabelText(label);
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(lowest, highest);
+    dialog.setIntValue(value);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.intValue();
+}
+
 bool QtFileChooser::Print(const QString& title,
                           const std::function<void(QPagedPaintDevice&)>& paint) {
     QPrinter printer(QPrinter::HighResolution);

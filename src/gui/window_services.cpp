@@ -28,6 +28,7 @@ OwnServices::OwnServices(WindowServices& services, QWidget* window) {
     FillIn(services.nameDice, nameDice_, [] { return std::make_unique<ClockDice>(); });
     FillIn(services.settings, settings_, [] { return std::make_unique<QSettings>(); });
     FillIn(services.profileDice, profileDice_, [] { return std::make_unique<ClockDice>(); });
+    FillIn(services.networkDice, networkDice_, [] { return std::make_unique<ClockDice>(); });
     if (services.sheetPath.empty()) services.sheetPath = DefaultSheetPath();
     if (!services.exitProgram) services.exitProgram = [] { QCoreApplication::exit(0); };
 }

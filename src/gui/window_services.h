@@ -25,6 +25,7 @@ struct WindowServices {
     Dice* nameDice = nullptr;           // dice of the names' own, the clock's when null
     QSettings* settings = nullptr;      // the user's settings when null
     Dice* profileDice = nullptr;        // dice of the profiles' own, the clock's when null
+    Dice* networkDice = nullptr;        // dice of the networks' own, the clock's when null
 };
 
 // Fills in what was not given, with services that live as long as this.
@@ -41,6 +42,7 @@ class OwnServices {
     std::unique_ptr<Dice> nameDice_;
     std::unique_ptr<QSettings> settings_;
     std::unique_ptr<Dice> profileDice_;
+    std::unique_ptr<Dice> networkDice_;
 };
 
 }  // namespace dossier

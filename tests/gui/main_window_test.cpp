@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -30,6 +31,7 @@
 #include "gui/fitting_label.h"
 #include "gui/fitting_line_edit.h"
 #include "gui/main_window.h"
+#include "gui/network_window.h"
 #include "gui/window_layout.h"
 #include "gui/wrapping_button.h"
 #include "support/frontend_fakes.h"
@@ -65,6 +67,11 @@ class ScriptedFiles final : public FileChooser {
         offered = items;
         return choice;
     }
+    std::optional<int> AskNumber(const QString&, const QString&, int, int lowest,
+                                 int highest) override {
+        asked = {lowest, highest};
+        return number;
+    }
     bool Print(const QString&, const std::function<void(QPagedPaintDevice&)>& paint) override {
         QPdfWriter printer(QString::fromStdString(printed.string()));
         paint(printer);
@@ -73,6 +80,8 @@ class ScriptedFiles final : public FileChooser {
     std::deque<fs::path> paths;
     QStringList offered;
     std::optional<int> choice = 1;
+    std::optional<int> number = 8;
+    std::pair<int, int> asked;
     fs::path printed;
 
     std::optional<fs::path> Next() {
@@ -90,7 +99,8 @@ class MainWindowTest : public ::testing::Test {
         files.printed = folder / "printed.pdf";
         window = std::make_unique<MainWindow>(
             WindowServices{&dice, realDialogs ? nullptr : &dialogs, &viewer, sheet,
-                           [this] { ++exits; }, &files, &nameDice, &settings});
+                           [this] { ++exits; }, &files, &nameDice, &settings, nullptr,
+                           &networkDice});
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -127,6 +137,7 @@ class MainWindowTest : public ::testing::Test {
 
     SeededDice dice{99};
     SeededDice nameDice{7};
+    SeededDice networkDice{3};
     testing::ScriptedDialogs dialogs;
     RecordingViewer viewer;
     ScriptedFiles files;
@@ -490,6 +501,52 @@ TEST_F(FileMenuTest, PrintPdfAndTheSessionRoster) {
     const std::string markdown = ReadAll(folder / "roster.md");
     EXPECT_NE(markdown.find("## 5. "), std::string::npos);
     EXPECT_EQ(markdown.find("## 6. "), std::string::npos);
+}
+
+TEST_F(FileMenuTest, ANetworkShowsInItsOwnWindowAndAMemberChosenOpensInTheMainWindow) {
+    settings.setValue("profile/role", "Mole");
+    files.number = 12;
+    Trigger("mnuNewNetwork");
+    EXPECT_EQ(files.asked, std::make_pair(3, 30));
+    NetworkWindow* shown = window->networkMenu()->shown();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    const Network& network = shown->network();
+    ASSERT_EQ(shown->members()->count(), 12);
+    int handlers = 0, moles = 0;
+    for (const SavedCharacter& member : network.members) {
+        handlers += member.profile.role == "Handler";
+        moles += member.profile.role == "Mole";
+        EXPECT_FALSE(member.names.name.empty());
+    }
+    EXPECT_EQ(handlers, 1);
+    EXPECT_GE(moles, 1) << "the Profile menu's role";
+    // The picture is drawn: a good share of the view is ink.
+    const QImage picture = shown->findChild<QWidget*>("picNetwork")->grab().toImage();
+    int ink = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) ink += qGray(picture.pixel(x, y)) < 128;
+    EXPECT_GT(ink, picture.width() * picture.height() / 200);
+
+    shown->members()->setCurrentRow(3);
+    QTest::mouseClick(shown->findChild<QPushButton*>("btnOpenMember"), Qt::LeftButton);
+    EXPECT_EQ(Text(Field::txtPS), network.members[3].Text(Field::txtPS));
+    EXPECT_NE(Sheet().find(network.members[3].names.name), std::string::npos);
+
+    // Saved, then opened by Open Character: the same network in a window of its own.
+    files.paths = {folder / "ring.jsonl", folder / "ring.pdf", folder / "ring.jsonl"};
+    shown->findChild<QAction*>("mnuSaveNetwork")->trigger();
+    shown->findChild<QAction*>("mnuExportNetworkPdf")->trigger();
+    Trigger("mnuOpenCharacter");
+    NetworkWindow* reopened = window->networkMenu()->shown();
+    ASSERT_NE(reopened, shown);
+    EXPECT_EQ(reopened->network().links, network.links);
+    EXPECT_EQ(reopened->network().members.back().sheetText, network.members.back().sheetText);
+    files.number.reset();  // Cancel: no network
+    Trigger("mnuNewNetwork");
+    EXPECT_EQ(window->networkMenu()->shown(), reopened);
+    if (const auto why = testing::WhyNoPoppler()) GTEST_SKIP() << *why;
+    EXPECT_EQ(PdfPages(folder / "ring.pdf"), 1 + 2 + 12);
 }
 
 // With the real modal message box, dismissed with Enter as a user does.
