@@ -32,8 +32,8 @@ NetworkMenu::NetworkMenu(QMainWindow* window, QMenu* fileMenu, FileMenu& files, 
 void NetworkMenu::NewNetwork() {
     const std::optional<int> size = chooser_.AskNumber(
         "New Network",
-        QStringLiteral("How many members, %1 to %2?").arg(kSmallestNetwork).arg(kLargestNetwork),
-        8, kSmallestNetwork, kLargestNetwork);
+        QStringLiteral("How many members, %1 to %2?").arg(kSmallestNetwork).arg(kLargestNetwork), 8,
+        kSmallestNetwork, kLargestNetwork);
     if (!size) return;
     // Drawers of the network's own: its names are unique among its members, and the main
     // window's names and profiles roll as they would without it.

@@ -33,8 +33,7 @@ void NetworkPictureView::paintEvent(QPaintEvent* /*event*/) {
     DrawNetworkPicture(painter, QRectF(rect()).adjusted(8, 8, -8, -8), network_, picture_);
 }
 
-NetworkWindow::NetworkWindow(Network network, Dialogs& dialogs, FileChooser& files,
-                             QWidget* parent)
+NetworkWindow::NetworkWindow(Network network, Dialogs& dialogs, FileChooser& files, QWidget* parent)
     : QMainWindow(parent), network_(std::move(network)), dialogs_(dialogs), files_(files) {
     setObjectName("frmNetwork");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -86,8 +85,8 @@ void NetworkWindow::Tell(const std::string& message, const char* title) {
 
 void NetworkWindow::SaveNetwork() {
     constexpr const char* kTitle = "Save Network";
-    const auto path = files_.SaveFile(kTitle, "Dossier networks (*.jsonl);;All files (*)",
-                                      "network.jsonl");
+    const auto path =
+        files_.SaveFile(kTitle, "Dossier networks (*.jsonl);;All files (*)", "network.jsonl");
     if (!path) return;
     std::string lines;
     for (std::size_t m = 0; m < network_.members.size(); ++m)

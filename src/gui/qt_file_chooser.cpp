@@ -39,8 +39,8 @@ std::optional<int> QtFileChooser::ChooseOne(const QString& title, const QString&
     return static_cast<int>(items.indexOf(dialog.textValue()));
 }
 
-std::optional<int> QtFileChooser::AskNumber(const QString& title, const QString& label,
-                                            int value, int lowest, int highest) {
+std::optional<int> QtFileChooser::AskNumber(const QString& title, const QString& label, int value,
+                                            int lowest, int highest) {
     QInputDialog dialog(parent_);
     dialog.setWindowTitle(title);
     dialog.setAccessibleName(title);

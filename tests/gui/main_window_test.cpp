@@ -97,10 +97,9 @@ class MainWindowTest : public ::testing::Test {
     void SetUp() override {
         fs::create_directories(folder);
         files.printed = folder / "printed.pdf";
-        window = std::make_unique<MainWindow>(
-            WindowServices{&dice, realDialogs ? nullptr : &dialogs, &viewer, sheet,
-                           [this] { ++exits; }, &files, &nameDice, &settings, nullptr,
-                           &networkDice});
+        window = std::make_unique<MainWindow>(WindowServices{
+            &dice, realDialogs ? nullptr : &dialogs, &viewer, sheet, [this] { ++exits; }, &files,
+            &nameDice, &settings, nullptr, &networkDice});
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -504,7 +503,7 @@ TEST_F(FileMenuTest, PrintPdfAndTheSessionRoster) {
 }
 
 TEST_F(FileMenuTest, ANetworkShowsInItsOwnWindowAndAMemberChosenOpensInTheMainWindow) {
-    settings.setValue("profile/role", "Mole");
+    settings.setValue("profile/role", "Defector");
     files.number = 12;
     Trigger("mnuNewNetwork");
     EXPECT_EQ(files.asked, std::make_pair(3, 30));
@@ -513,14 +512,14 @@ TEST_F(FileMenuTest, ANetworkShowsInItsOwnWindowAndAMemberChosenOpensInTheMainWi
     EXPECT_TRUE(shown->isVisible());
     const Network& network = shown->network();
     ASSERT_EQ(shown->members()->count(), 12);
-    int handlers = 0, moles = 0;
+    int handlers = 0, asked = 0;
     for (const SavedCharacter& member : network.members) {
         handlers += member.profile.role == "Handler";
-        moles += member.profile.role == "Mole";
+        asked += member.profile.role == "Defector";
         EXPECT_FALSE(member.names.name.empty());
     }
     EXPECT_EQ(handlers, 1);
-    EXPECT_GE(moles, 1) << "the Profile menu's role";
+    EXPECT_GE(asked, 1) << "the Profile menu's role";
     // The picture is drawn: a good share of the view is ink.
     const QImage picture = shown->findChild<QWidget*>("picNetwork")->grab().toImage();
     int ink = 0;
