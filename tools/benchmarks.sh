@@ -23,6 +23,18 @@ END {
     printf "%-28s %10.0f ns   (clock-reseeded dice, same number of rolls)\n", "die rolls, default dice", ns["BM_ClockDiceRolls"]
 }'
 
+echo
+echo "== In-process (Google Benchmark), networks"
+"$build/bench/dossier_network_bench" --benchmark_format=csv 2>/dev/null |
+awk -F, '/^"BM_/ { gsub(/"/, "", $1); ms[$1] = $3 * ($5 == "ns" ? 1e-6 : ($5 == "us" ? 1e-3 : 1)) }
+END {
+    printf "%-40s %8.1f ms   beside the same members as a batch %8.1f ms   ratio %.2f\n",
+        "1,000 networks of 8 as JSON", ms["BM_ThousandNetworksOfEightAsJson"],
+        ms["BM_ThousandBatchesOfEightAsJson"],
+        ms["BM_ThousandNetworksOfEightAsJson"] / ms["BM_ThousandBatchesOfEightAsJson"]
+    printf "%-40s %8.1f ms\n", "a network of 30 as its PDF", ms["BM_NetworkOfThirtyAsPdf"]
+}'
+
 median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 elapsed_ms() { local start end; start=$(date +%s%N); "$@" >/dev/null 2>&1; end=$(date +%s%N); echo $(( (end - start) / 1000000 )); }
 

@@ -18,8 +18,34 @@
 #include "core/dice/random_dice.h"
 #include "frontend/generation_modes.h"
 #include "gui/about_box.h"
+#include "gui/file_chooser.h"
 #include "gui/main_window.h"
 #include "gui/window_platform.h"
+
+namespace {
+
+// Answers New Network's question with eight members; asks nothing else.
+class EightMembers final : public dossier::FileChooser {
+  public:
+    std::optional<std::filesystem::path> SaveFile(const QString&, const QString&,
+                                                  const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> OpenFile(const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<int> ChooseOne(const QString&, const QString&, const QStringList&) override {
+        return std::nullopt;
+    }
+    std::optional<int> AskNumber(const QString&, const QString&, int, int, int) override {
+        return 8;
+    }
+    bool Print(const QString&, const std::function<void(QPagedPaintDevice&)>&) override {
+        return false;
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     dossier::PrepareWindowPlatform();
@@ -38,6 +64,8 @@ int main(int argc, char** argv) {
     dossier::SeededDice dice(4);
     dossier::SeededDice nameDice(4);
     dossier::SeededDice profileDice(4);
+    dossier::SeededDice networkDice(5);
+    EightMembers files;
     // Settings of its own: the pictures never depend on what a user chose.
     QSettings settings(QDir::tempPath() + "/dossier-screenshot-settings.ini", QSettings::IniFormat);
     settings.clear();
@@ -45,6 +73,8 @@ int main(int argc, char** argv) {
     services.dice = &dice;
     services.nameDice = &nameDice;
     services.profileDice = &profileDice;
+    services.networkDice = &networkDice;
+    services.files = &files;
     services.settings = &settings;
     services.sheetPath = (QDir::tempPath() + "/dossier-screenshot-char.txt").toStdString();
     dossier::MainWindow window(services);
@@ -105,7 +135,14 @@ int main(int argc, char** argv) {
                     QGuiApplication::primaryScreen()
                         ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
                         .save(folder + "/roll-again-menu.png");
-                    QApplication::quit();
+                    // A network of eight in its own window.
+                    window.findChild<QAction*>("mnuNewNetwork")->trigger();
+                    QWidget* network = window.networkMenu()->shown();
+                    network->resize(1000, 620);
+                    QTimer::singleShot(300, [&, network] {
+                        network->grab().save(folder + "/network-window.png");
+                        QApplication::quit();
+                    });
                 });
             });
         });

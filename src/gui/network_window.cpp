@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "core/saved/character_json.h"
@@ -65,6 +66,9 @@ NetworkWindow::NetworkWindow(Network network, Dialogs& dialogs, FileChooser& fil
                                     ", " + member.profile.role));
     }
     members_->setCurrentRow(0);
+    // Every member's line whole.
+    members_->setMinimumWidth(members_->sizeHintForColumn(0) + 2 * members_->frameWidth() +
+                              members_->verticalScrollBar()->sizeHint().width());
     auto* open = new QPushButton("&Open in Main Window", central);
     open->setObjectName("btnOpenMember");
     const auto chosen = [this] {

@@ -311,9 +311,7 @@ TEST(CliTest, ANetworkGoesThroughItsFileIntoEveryFormat) {
         EXPECT_EQ(lines[i]["profile"]["role"] == "Handler", i == 0);
         EXPECT_EQ(lines[i]["fields"], batch[i]["fields"]) << "a network rolls no body anew";
     }
-    std::ifstream in(saved);
-    const std::string file((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(RunCli({"--load", saved, "--format", "json"}).out, file);
+    EXPECT_EQ(RunCli({"--load", saved, "--format", "json"}).out, testing::ReadAll(saved));
     for (const char* format : {"dot", "mermaid"}) {
         const CliRun drawn = RunCli({"--load", saved, "--format", format});
         EXPECT_EQ(drawn.exitCode, 0);
@@ -322,12 +320,12 @@ TEST(CliTest, ANetworkGoesThroughItsFileIntoEveryFormat) {
     }
     // Each member's sheet as a batch's, in a folder.
     ASSERT_EQ(RunCli(with(made, {"--output", (folder / "sheets/").string()})).exitCode, 0);
-    std::ifstream last(folder / "sheets" / "char-000008.txt", std::ios::binary);
     const std::string sheets = RunCli({"--load", saved, "--output", "-"}).out;
-    EXPECT_TRUE(sheets.ends_with(std::string((std::istreambuf_iterator<char>(last)), {})));
+    EXPECT_TRUE(sheets.ends_with(testing::ReadAll(folder / "sheets" / "char-000008.txt")));
     EXPECT_FALSE(fs::exists(folder / "sheets" / "char-000009.txt"));
     // Characters that are no network are not drawn.
-    RunCli({"--seed", "7", "--count", "3", "--format", "json", "--output", saved});
+    ASSERT_EQ(
+        RunCli({"--seed", "7", "--count", "3", "--format", "json", "--output", saved}).exitCode, 0);
     const CliRun plain = RunCli({"--load", saved, "--format", "mermaid"});
     EXPECT_EQ(plain.exitCode, 2);
     EXPECT_NE(plain.err.find("holds characters, not a network"), std::string::npos) << plain.err;
@@ -347,8 +345,7 @@ TEST(CliTest, GraphvizDrawsTheNetwork) {
                       .exitCode,
                   0);
         ASSERT_EQ(std::system(("dot -Tsvg " + dot.string() + " -o " + svg.string()).c_str()), 0);
-        std::ifstream in(svg);
-        const std::string drawn((std::istreambuf_iterator<char>(in)), {});
+        const std::string drawn = testing::ReadAll(svg);
         // The members, and the other side where one reports to it.
         const int nodes = testing::Occurrences(drawn, "class=\"node\"");
         EXPECT_TRUE(nodes == std::stoi(size) || nodes == std::stoi(size) + 1) << nodes;
