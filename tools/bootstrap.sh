@@ -8,7 +8,8 @@ set -euo pipefail
 # wbritish: the profile lists are spelt against its words (tools/check_profile.py).
 # file: CPack's shlibdeps reads the binaries' dependencies with it (make package).
 # graphviz: the tests have its dot draw the networks dossier-cli writes for it.
-packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libcli11-dev nlohmann-json3-dev
+# libyaml-cpp-dev: the notes' front matter is written (and read back by the tests) with it.
+packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libcli11-dev nlohmann-json3-dev libyaml-cpp-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
           clang clang-format libclang-rt-14-dev dpkg-dev file poppler-utils python3
           wbritish graphviz)

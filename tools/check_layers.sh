@@ -13,11 +13,12 @@ declare -A uses=(
     [frontend]="frontend core platform"
     [reroll]="reroll frontend profile naming core platform"
     [network]="network core platform"
+    [export]="export network core platform"
     [printing]="printing network core platform"
-    [cli]="cli reroll frontend network profile naming printing core platform"
-    [gui]="gui reroll frontend network profile naming printing core platform"
+    [cli]="cli reroll frontend export network profile naming printing core platform"
+    [gui]="gui reroll frontend export network profile naming printing core platform"
 )
-qt_free="platform core naming profile network frontend reroll"
+qt_free="platform core naming profile network export frontend reroll"
 widgets_free="printing cli"
 widgets_headers=$(find /usr/include -maxdepth 3 -type d -path '*qt6/QtWidgets' 2>/dev/null | head -n 1)
 

@@ -13,6 +13,10 @@
 #include "core/dice/random_dice.h"
 #include "core/saved/character_json.h"
 #include "core/saved/roster.h"
+#include "export/csv_rows.h"
+#include "export/export_file_names.h"
+#include "export/foundry_actors.h"
+#include "export/markdown_notes.h"
 #include "frontend/field_checks.h"
 #include "naming/name_drawer.h"
 #include "network/network_graphs.h"
@@ -60,20 +64,38 @@ class Made {
     mutable std::optional<SavedCharacter> kept_;
 };
 
-// The bytes one character takes in a text format; the roster's heading comes first.
-// Every channel gets a sheet in the same bytes: the sheet file's encoding.
-std::string Encoded(Format format, const Made& character, long long index,
-                    CharacterJsonWriter& json) {
-    switch (format) {
-        case Format::Json:
-            return character.Json(json, index);
-        case Format::Roster:
-            return (index == 1 ? RosterMarkdownHeading() : std::string()) +
-                   RosterMarkdownBlock(MakeRosterBlock(character.Saved(), index));
-        default:
-            return ToSheetEncoding(character.SheetText());
+// The bytes each character takes in a text format; the roster's heading comes first, the
+// spreadsheet's byte order mark and header before its first row. Every channel gets a sheet in
+// the same bytes: the sheet file's encoding.
+class Encoder {
+  public:
+    Encoder(Format format, CsvShape shape) : format_(format) {
+        if (format == Format::Csv) csv_.emplace(shape);
     }
-}
+    std::string operator()(const Made& character, long long index) {
+        switch (format_) {
+            case Format::Json:
+                return character.Json(json_, index);
+            case Format::Roster:
+                return (index == 1 ? RosterMarkdownHeading() : std::string()) +
+                       RosterMarkdownBlock(MakeRosterBlock(character.Saved(), index));
+            case Format::Csv: {
+                std::string bytes;
+                if (!headed_) bytes = std::string(kUtf8ByteOrderMark) + csv_->Header();
+                headed_ = true;
+                return bytes + csv_->Row(character.Saved(), index);
+            }
+            default:
+                return ToSheetEncoding(character.SheetText());
+        }
+    }
+
+  private:
+    Format format_;
+    CharacterJsonWriter json_;
+    std::optional<CsvTable> csv_;
+    bool headed_ = false;
+};
 
 // Where the characters go.
 class Destination {
@@ -98,11 +120,12 @@ std::string SheetsOf(long long done, long long total) {
 // time makes a system call for each.
 class StreamDestination final : public Destination {
   public:
-    StreamDestination(std::ostream& out, Format format) : out_(out), format_(format) {
+    StreamDestination(std::ostream& out, Format format, CsvShape shape)
+        : out_(out), encode_(format, shape) {
         gathered_.reserve(kGathered + 4096);
     }
     void Put(long long index, const Made& character) override {
-        gathered_ += Encoded(format_, character, index, json_);
+        gathered_ += encode_(character, index);
         ++pending_;
         if (gathered_.size() >= kGathered) Hand();
     }
@@ -142,8 +165,7 @@ class StreamDestination final : public Destination {
                                                        : "the stream refused the data");
     }
     std::ostream& out_;
-    Format format_;
-    CharacterJsonWriter json_;
+    Encoder encode_;
     std::string gathered_;
     long long pending_ = 0;  // sheets gathered, not yet handed on
     long long put_ = 0;      // sheets handed on
@@ -156,10 +178,10 @@ const fs::path& Tidied(const fs::path& path) {
 
 class FileDestination final : public Destination {
   public:
-    FileDestination(const fs::path& path, Format format)
-        : file_(Tidied(path)), path_(path), format_(format) {}
+    FileDestination(const fs::path& path, Format format, CsvShape shape)
+        : file_(Tidied(path)), path_(path), encode_(format, shape) {}
     void Put(long long index, const Made& character) override {
-        file_.Write(Encoded(format_, character, index, json_));
+        file_.Write(encode_(character, index));
     }
     void Finish() override { file_.Commit(); }
     std::string Kept(long long /*generated*/, long long /*total*/) const override {
@@ -170,8 +192,7 @@ class FileDestination final : public Destination {
   private:
     ReplacingFile file_;
     fs::path path_;
-    Format format_;
-    CharacterJsonWriter json_;
+    Encoder encode_;
 };
 
 // A PDF of sheets or the roster, built page by page.
@@ -207,7 +228,7 @@ class FolderDestination final : public Destination {
         std::string number = std::to_string(index);
         number.insert(0, kSheetNumberDigits - number.size(), '0');
         ReplaceFileWith(folder_ / ("char-" + number + ".txt"),
-                        Encoded(Format::Sheet, character, index, json_), Durability::Deferred);
+                        ToSheetEncoding(character.SheetText()), Durability::Deferred);
         ++written_;
     }
     std::string Kept(long long /*generated*/, long long total) const override {
@@ -218,26 +239,70 @@ class FolderDestination final : public Destination {
   private:
     fs::path folder_;
     long long written_ = 0;
-    CharacterJsonWriter json_;
 };
 
-std::unique_ptr<Destination> ChooseDestination(const CliOptions& options, std::ostream& out) {
+// A file a character under the character's name, notes or actors; the files reach the disk
+// together when the batch ends.
+class NamedFilesDestination final : public Destination {
+  public:
+    NamedFilesDestination(fs::path folder, Format format)
+        : folder_(std::move(folder)),
+          format_(format),
+          names_(format == Format::Markdown ? ".md" : ".json") {
+        RemoveAbandonedTemporaries(folder_);
+    }
+    ~NamedFilesDestination() override {
+        if (written_ > 0) SyncFileSystemOf(folder_);
+    }
+    void Put(long long index, const Made& character) override {
+        const SavedCharacter& saved = character.Saved();
+        const std::string bytes = format_ == Format::Markdown ? MarkdownNote(saved, index)
+                                                              : FoundryActorJson(saved, index);
+        ReplaceFileWith(folder_ / PathFromUtf8(names_.FileName(saved.names.name, index)), bytes,
+                        Durability::Deferred);
+        ++written_;
+    }
+    std::string Kept(long long /*generated*/, long long total) const override {
+        return std::to_string(written_) + " of " + std::to_string(total) + " files written to " +
+               PathToUtf8(folder_);
+    }
+    std::string Where() const override { return PathToUtf8(folder_); }
+
+  private:
+    fs::path folder_;
+    Format format_;
+    FileNamer names_;
+    long long written_ = 0;
+};
+
+fs::path MadeFolder(const fs::path& path) {
+    std::error_code error;
+    fs::create_directories(path, error);
+    if (error) throw WriteError(path, error.message());
+    return path;
+}
+
+std::unique_ptr<Destination> ChooseDestination(const CliOptions& options, std::ostream& out,
+                                               CsvShape shape = {}) {
     const Format format = options.format;
     if (format == Format::Pdf || format == Format::RosterPdf) {
         return std::make_unique<DocumentDestination>(
             PathFromUtf8(*options.output),
             format == Format::Pdf ? PdfKind::Sheets : PdfKind::Roster);
     }
-    const bool json = format == Format::Json;
-    if (options.output == "-" || (json && !options.output)) {
-        return std::make_unique<StreamDestination>(out, format);
+    if (NeedsFolder(format)) {
+        return std::make_unique<NamedFilesDestination>(MadeFolder(PathFromUtf8(*options.output)),
+                                                       format);
+    }
+    const bool json = format == Format::Json, csv = format == Format::Csv;
+    if (options.output == "-" || ((json || csv) && !options.output)) {
+        return std::make_unique<StreamDestination>(out, format, shape);
     }
     const fs::path path = options.output ? PathFromUtf8(*options.output) : DefaultSheetPath();
-    if (!options.outputIsFolder) return std::make_unique<FileDestination>(path, format);
-    std::error_code error;
-    fs::create_directories(path, error);
-    if (error) throw WriteError(path, error.message());
-    if (json) return std::make_unique<FileDestination>(path / "characters.jsonl", format);
+    if (!options.outputIsFolder) return std::make_unique<FileDestination>(path, format, shape);
+    MadeFolder(path);
+    if (json) return std::make_unique<FileDestination>(path / "characters.jsonl", format, shape);
+    if (csv) return std::make_unique<FileDestination>(path / "characters.csv", format, shape);
     return std::make_unique<FolderDestination>(path);
 }
 
@@ -334,6 +399,17 @@ class Characters {
     }
     const std::string& messages() const { return runner_->messages(); }
 
+    // The columns a spreadsheet of these characters needs.
+    CsvShape Shape() const {
+        const auto any = [this](auto has) {
+            return std::any_of(loaded_.begin(), loaded_.end(), has);
+        };
+        return {.named = options_.namesOrigin.has_value() ||
+                         any([](const SavedCharacter& c) { return !c.names.empty(); }),
+                .profiled = options_.profile ||
+                            any([](const SavedCharacter& c) { return !c.profile.empty(); }),
+                .networked = false};
+    }
     // Whether the characters are a network's members: one asked for, or one loaded.
     bool network() const { return options_.network || loadedLinks_; }
     // The network, its members made or loaded; nothing when the mode would not make one, and
@@ -434,9 +510,33 @@ std::string WriteWholeNetwork(const CliOptions& options, const Network& network,
         WriteNetworkPdf(Tidied(PathFromUtf8(*options.output)), network);
         return *options.output;
     }
+    if (options.format == Format::Markdown) {
+        // A note a member, linked to the others', and the network's own.
+        const fs::path folder = MadeFolder(PathFromUtf8(*options.output));
+        RemoveAbandonedTemporaries(folder);
+        FileNamer names(".md");
+        std::vector<std::string> stems;
+        for (std::size_t m = 0; m < network.members.size(); ++m)
+            stems.push_back(
+                names.Stem(network.members[m].names.name, static_cast<long long>(m + 1)));
+        stems.push_back(names.Stem("Network", 0));
+        for (std::size_t m = 0; m < network.members.size(); ++m) {
+            ReplaceFileWith(folder / PathFromUtf8(stems[m] + ".md"),
+                            MarkdownNote(network, m, stems), Durability::Deferred);
+        }
+        ReplaceFileWith(folder / PathFromUtf8(stems.back() + ".md"),
+                        NetworkIndexNote(network, stems), Durability::Deferred);
+        SyncFileSystemOf(folder);
+        return PathToUtf8(folder);
+    }
     std::string text;
     const char* fileName = "network.mmd";
-    if (options.format == Format::Json) {
+    if (options.format == Format::Csv) {
+        const CsvTable table({.named = true, .profiled = true, .networked = true});
+        text = std::string(kUtf8ByteOrderMark) + table.Header();
+        for (std::size_t m = 0; m < network.members.size(); ++m) text += table.Row(network, m);
+        fileName = "network.csv";
+    } else if (options.format == Format::Json) {
         for (std::size_t m = 0; m < network.members.size(); ++m)
             text += NetworkMemberJsonLine(network, m);
         fileName = "network.jsonl";
@@ -477,7 +577,8 @@ int RunNetwork(const CliOptions& options, Characters& characters, std::ostream& 
     }
     const std::size_t size = network->members.size();
     std::string where;
-    if (options.format == Format::Json || DrawsNetwork(options.format)) {
+    if (options.format == Format::Json || options.format == Format::Csv ||
+        options.format == Format::Markdown || DrawsNetwork(options.format)) {
         where = WriteWholeNetwork(options, *network, out);
     } else {
         const std::unique_ptr<Destination> destination = ChooseDestination(options, out);
@@ -510,7 +611,7 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
                 << " holds characters, not a network, and only a network is drawn\n";
             return 2;
         }
-        destination = ChooseDestination(options, out);
+        destination = ChooseDestination(options, out, characters.Shape());
         // A pick makes the batch up to it and writes only the last.
         const long long made = options.pick.value_or(total);
         Progress progress(err, made, environment.stderrIsTerminal && made >= 1000);

@@ -98,9 +98,25 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
 #endif
         return 0;
     }
+    if (NeedsFolder(options.format)) {
+        const std::string& path = options.output.value_or("");
+        const auto separator = static_cast<char>(std::filesystem::path::preferred_separator);
+        std::error_code ignored;
+        options.outputIsFolder = !path.empty() && path != "-" &&
+                                 (path.ends_with('/') || path.ends_with(separator) ||
+                                  std::filesystem::is_directory(PathFromUtf8(path), ignored));
+        if (!options.outputIsFolder) {
+            err << "dossier-cli: --format "
+                << (options.format == Format::Markdown ? "markdown" : "foundry")
+                << " needs --output DIR/, the folder for its files, one a character\n";
+            return 2;
+        }
+        return 0;
+    }
     if (options.output == "-") return 0;
     if (!options.output) {
-        if ((options.count > 1 || options.load) && options.format == Format::Sheet) {
+        if ((options.count > 1 || options.load || options.network) &&
+            options.format == Format::Sheet) {
             err << "dossier-cli: several sheets need --output DIR/ (one file each) or --output - "
                    "(standard output)\n";
             return 2;
@@ -113,7 +129,8 @@ int DecideOutput(CliOptions& options, std::ostream& err) {
     const auto separator = static_cast<char>(std::filesystem::path::preferred_separator);
     options.outputIsFolder = path.ends_with('/') || path.ends_with(separator) ||
                              std::filesystem::is_directory(PathFromUtf8(path), ignored);
-    if (options.format == Format::Json || DrawsNetwork(options.format) || options.outputIsFolder) {
+    if (options.format == Format::Json || options.format == Format::Csv ||
+        DrawsNetwork(options.format) || options.outputIsFolder) {
         if (options.outputIsFolder && options.format == Format::Sheet &&
             options.count > kMostSheetsInAFolder) {
             err << "dossier-cli: a folder takes at most " << kMostSheetsInAFolder
@@ -209,11 +226,13 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
     app.add_option("--format", formatName,
                    "sheet: the character sheet; json: JSON Lines, one character a line; pdf: "
                    "sheets one to a page; roster: the roster as Markdown; roster-pdf: the roster "
-                   "as PDF. pdf, roster and roster-pdf need --output FILE. A network's only: "
-                   "dot (Graphviz), mermaid, network-pdf (its picture, roster and sheets; needs "
-                   "--output FILE)")
-        ->check(CLI::IsMember(
-            {"sheet", "json", "pdf", "roster", "roster-pdf", "dot", "mermaid", "network-pdf"}))
+                   "as PDF. pdf, roster and roster-pdf need --output FILE. markdown: a note "
+                   "each with YAML front matter; foundry: a Foundry VTT actor each (Simple "
+                   "Worldbuilding); both need --output DIR/. csv: a spreadsheet row each, UTF-8. "
+                   "A network's only: dot (Graphviz), mermaid, network-pdf (its picture, roster "
+                   "and sheets; needs --output FILE)")
+        ->check(CLI::IsMember({"sheet", "json", "pdf", "roster", "roster-pdf", "dot", "mermaid",
+                               "network-pdf", "markdown", "foundry", "csv"}))
         ->default_str("sheet");
     std::optional<std::string> load;
     app.add_option("--load", load,
@@ -367,7 +386,10 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
                                                       {"roster-pdf", Format::RosterPdf},
                                                       {"dot", Format::Dot},
                                                       {"mermaid", Format::Mermaid},
-                                                      {"network-pdf", Format::NetworkPdf}};
+                                                      {"network-pdf", Format::NetworkPdf},
+                                                      {"markdown", Format::Markdown},
+                                                      {"foundry", Format::Foundry},
+                                                      {"csv", Format::Csv}};
     for (const auto& [name, format] : formats)
         if (formatName == name) options.format = format;
     if (networkText) {

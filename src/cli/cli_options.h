@@ -28,8 +28,26 @@ inline constexpr long long kMostSheetsInAFolder = 999999;
 
 // sheet: the character sheet; json: JSON Lines; pdf: sheets one to a page; roster: the
 // session roster as Markdown; roster-pdf: the roster as PDF; dot, mermaid and network-pdf: a
-// network's picture for Graphviz, for Mermaid, and with its roster and sheets in a PDF.
-enum class Format { Sheet, Json, Pdf, Roster, RosterPdf, Dot, Mermaid, NetworkPdf };
+// network's picture for Graphviz, for Mermaid, and with its roster and sheets in a PDF;
+// markdown: a note each; foundry: a virtual tabletop actor each; csv: a spreadsheet row each.
+enum class Format {
+    Sheet,
+    Json,
+    Pdf,
+    Roster,
+    RosterPdf,
+    Dot,
+    Mermaid,
+    NetworkPdf,
+    Markdown,
+    Foundry,
+    Csv
+};
+
+// Whether the format writes a file a character into a folder it must be given.
+inline bool NeedsFolder(Format format) {
+    return format == Format::Markdown || format == Format::Foundry;
+}
 
 // Whether the format draws a whole network rather than characters one by one.
 inline bool DrawsNetwork(Format format) {
