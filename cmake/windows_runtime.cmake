@@ -8,8 +8,10 @@ set(DOSSIER_WINDOWS_RUNTIME
     plugins/platforms/qwindows.dll
     plugins/styles/qwindowsvistastyle.dll
     plugins/imageformats/qgif.dll plugins/imageformats/qico.dll plugins/imageformats/qjpeg.dll)
-# Its licence texts, for the zip.
-set(DOSSIER_QT_LICENCES ${qt_kit}/LGPL-3.0-only.txt ${qt_kit}/GPL-3.0-only.txt)
+# Its licence texts, for the zip, and yaml-cpp's, which the programs carry compiled in.
+get_filename_component(yaml_cpp_kit "${yaml-cpp_DIR}/../../.." ABSOLUTE)
+set(DOSSIER_QT_LICENCES ${qt_kit}/LGPL-3.0-only.txt ${qt_kit}/GPL-3.0-only.txt
+    ${yaml_cpp_kit}/LICENSE-yaml-cpp.txt)
 foreach(file ${DOSSIER_WINDOWS_RUNTIME} bin/Qt6Test.dll)
     string(REGEX REPLACE "^(bin|plugins)/" "" relative ${file})
     get_filename_component(folder "${relative}" DIRECTORY)

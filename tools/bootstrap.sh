@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and only those that are missing.
 #   tools/bootstrap.sh            the native build, its tests, fuzzing and packaging
-#   tools/bootstrap.sh windows    the Windows cross build, Qt's source to build it for Windows,
+#   tools/bootstrap.sh windows    the Windows cross build, Qt's and yaml-cpp's source to build them for Windows,
 #                                 and Wine, Xvfb and xdotool to test it
 set -euo pipefail
 
@@ -16,7 +16,7 @@ packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libcli11-dev nlohmann-json
 if [ "${1:-}" = windows ]; then
     # GoogleTest comes as source, built with the cross compiler; Qt too (tools/windows_kit.sh),
     # with the host's qt6-base-dev for its moc, rcc and uic.
-    packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest libcli11-dev nlohmann-json3-dev
+    packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest libcli11-dev nlohmann-json3-dev libyaml-cpp-dev
               qt6-base-dev ninja-build dpkg-dev xz-utils patch xvfb xauth xdotool poppler-utils)
 fi
 

@@ -7,10 +7,12 @@ cd "$(dirname "$0")/.."
 bash tools/bootstrap.sh windows
 kit=$(bash tools/windows_kit.sh | tail -n 1)
 export DOSSIER_QT_KIT=$kit
+yaml_cpp=$(bash tools/windows_yaml_cpp.sh | tail -n 1)
 # A build configured with another toolchain or kit starts afresh.
 grep -qs "CMAKE_TOOLCHAIN_FILE:FILEPATH=$kit/" build-windows/CMakeCache.txt ||
     rm -rf build-windows/CMakeCache.txt build-windows/CMakeFiles
-cmake --preset windows -DDOSSIER_WARNINGS_AS_ERRORS="${WERROR:-OFF}" >/dev/null
+cmake --preset windows -DDOSSIER_WARNINGS_AS_ERRORS="${WERROR:-OFF}" \
+    -Dyaml-cpp_DIR="$yaml_cpp/lib/cmake/yaml-cpp" >/dev/null
 cmake --build --preset windows -j "${JOBS:-$(nproc)}"
 
 wine_env=(WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=")

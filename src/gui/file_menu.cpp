@@ -6,6 +6,10 @@
 
 #include "core/saved/character_json.h"
 #include "core/saved/roster.h"
+#include "export/csv_rows.h"
+#include "export/export_file_names.h"
+#include "export/foundry_actors.h"
+#include "export/markdown_notes.h"
 #include "platform/sheet_file.h"
 #include "platform/utf8_text.h"
 #include "printing/character_document.h"
@@ -30,6 +34,7 @@ FileMenu::FileMenu(QMenu* menu, CharacterRecord& record, KeepingSheetSink& sink,
     menu->addSeparator();
     add("mnuPrintSheet", "&Print Sheet...", QKeySequence::Print, &FileMenu::PrintSheet);
     add("mnuExportPdf", "&Export Sheet as PDF...", QKeySequence(), &FileMenu::ExportSheetAsPdf);
+    add("mnuExportCharacter", "Export &Character...", QKeySequence(), &FileMenu::ExportCharacter);
     add("mnuSessionRoster", "Session &Roster...", QKeySequence(), &FileMenu::SessionRoster);
 }
 
@@ -181,15 +186,71 @@ void FileMenu::ExportSheetAsPdf() {
     }
 }
 
+namespace {
+
+std::string Extension(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    for (char& c : extension) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return extension;
+}
+
+// The spreadsheet of the characters, its columns those the first of each kind needs.
+std::string Spreadsheet(const std::vector<SavedCharacter>& characters) {
+    CsvShape shape;
+    for (const SavedCharacter& character : characters) {
+        shape.named = shape.named || !character.names.empty();
+        shape.profiled = shape.profiled || !character.profile.empty();
+    }
+    const CsvTable table(shape);
+    std::string text = std::string(kUtf8ByteOrderMark) + table.Header();
+    for (std::size_t i = 0; i < characters.size(); ++i)
+        text += table.Row(characters[i], static_cast<long long>(i + 1));
+    return text;
+}
+
+}  // namespace
+
+void FileMenu::ExportCharacter() {
+    constexpr const char* kTitle = "Export Character";
+    if (!HaveSheet(kTitle)) return;
+    const std::string stem = SafeFileStem(current_->names.name);
+    const auto path = chooser_.SaveFile(
+        kTitle,
+        "Markdown note (*.md);;Foundry VTT actor (*.json);;Spreadsheet, CSV (*.csv);;PDF (*.pdf)",
+        QString::fromStdString((stem.empty() ? std::string("character") : stem) + ".md"));
+    if (!path) return;
+    const std::string extension = Extension(*path);
+    try {
+        if (extension == ".pdf") {
+            const std::unique_ptr<CharacterDocument> pdf = OpenPdf(*path, PdfKind::Sheets);
+            pdf->Add(*current_, 1);
+            pdf->Finish();
+        } else if (extension == ".json") {
+            ReplaceFileWith(*path, FoundryActorJson(*current_, 1));
+        } else if (extension == ".csv") {
+            ReplaceFileWith(*path, Spreadsheet({*current_}));
+        } else {
+            ReplaceFileWith(*path, MarkdownNote(*current_, 1));
+        }
+    } catch (const WriteError& error) {
+        Tell(error.what(), kTitle);
+    }
+}
+
 void FileMenu::SessionRoster() {
     constexpr const char* kTitle = "Session Roster";
     if (session_.empty()) {
         Tell("No character has been generated since the window opened.", kTitle);
         return;
     }
-    const auto path = chooser_.SaveFile(kTitle, "PDF (*.pdf);;Markdown (*.md)", "roster.pdf");
+    const auto path = chooser_.SaveFile(
+        kTitle, "PDF (*.pdf);;Markdown (*.md);;Spreadsheet, CSV (*.csv)", "roster.pdf");
     if (!path) return;
     try {
+        if (Extension(*path) == ".csv") {
+            ReplaceFileWith(*path, Spreadsheet(session_));
+            return;
+        }
         if (path->extension() == ".md") {
             std::string text = RosterMarkdownHeading();
             for (std::size_t i = 0; i < session_.size(); ++i)

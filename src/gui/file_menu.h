@@ -49,6 +49,9 @@ class FileMenu final : public QObject {
     bool Open(const SavedCharacter& character, const char* title);
     void PrintSheet();
     void ExportSheetAsPdf();
+    // The character on screen as a note, a virtual tabletop actor, a spreadsheet row or a PDF,
+    // by the file's extension.
+    void ExportCharacter();
     void SessionRoster();
 
   signals:

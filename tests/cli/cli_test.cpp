@@ -83,7 +83,9 @@ TEST(CliTest, HelpVersionAndEveryRefusedUsageWithItsMessage) {
         {{"--network", "8", "--mode", "sex", "--sex", "m"}, "--network does not go with --mode"},
         {{"--network", "8", "--count", "3", "--output", "-"}, "does not go with --count"},
         {{"--format", "dot"}, "--format dot draws a network: give --network N, or --load"},
-        {{"--network", "8", "--format", "network-pdf", "--output", "-"}, "needs --output FILE"}};
+        {{"--network", "8", "--format", "network-pdf", "--output", "-"}, "needs --output FILE"},
+        {{"--format", "markdown", "--output", "-"}, "--format markdown needs --output DIR/"},
+        {{"--format", "foundry", "--output", out}, "--format foundry needs --output DIR/"}};
     std::vector<std::pair<std::vector<std::string>, std::string>> all(std::begin(rows),
                                                                       std::end(rows));
     // Cyrillic, an emoji, a combining accent, Chinese, DEL, only blanks, nothing.
@@ -352,6 +354,39 @@ TEST(CliTest, GraphvizDrawsTheNetwork) {
         // The name on a line of its own, the alias on the next.
         EXPECT_NE(drawn.find(">Jo &quot;Q&quot; O&#39;Hara\\</text>"), std::string::npos) << size;
     }
+    fs::remove_all(folder);
+}
+
+// Saved characters become notes, actors and rows with no die rolled: the same files as the batch
+// that made them; names that clash get numbers.
+TEST(CliTest, LoadedCharactersBecomeNotesActorsAndRowsAsTheirBatchWould) {
+    const fs::path folder = testing::UniqueTempPath("cli-export");
+    const std::string saved = (folder / "party.jsonl").string();
+    const std::vector<std::string> made = {"--seed",    "5",      "--count", "3",
+                                           "--profile", "--name", "Ann Lee"};
+    const auto with = [](std::vector<std::string> args, std::vector<std::string> more) {
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    };
+    fs::create_directories(folder);
+    ASSERT_EQ(RunCli(with(made, {"--format", "json", "--output", saved})).exitCode, 0);
+    for (const auto& [format, extension] : {std::pair{"markdown", ".md"}, {"foundry", ".json"}}) {
+        const fs::path generated = folder / (std::string(format) + "-made");
+        const fs::path loaded = folder / (std::string(format) + "-loaded");
+        ASSERT_EQ(
+            RunCli(with(made, {"--format", format, "--output", generated.string() + "/"})).exitCode,
+            0);
+        ASSERT_EQ(RunCli({"--load", saved, "--format", format, "--output", loaded.string() + "/"})
+                      .exitCode,
+                  0);
+        for (const char* stem : {"Ann Lee", "Ann Lee 2", "Ann Lee 3"}) {
+            const std::string file = stem + std::string(extension);
+            EXPECT_FALSE(testing::ReadAll(generated / file).empty()) << file;
+            EXPECT_EQ(testing::ReadAll(loaded / file), testing::ReadAll(generated / file)) << file;
+        }
+    }
+    EXPECT_EQ(RunCli({"--load", saved, "--format", "csv"}).out,
+              RunCli(with(made, {"--format", "csv"})).out);
     fs::remove_all(folder);
 }
 

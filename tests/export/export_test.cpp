@@ -26,16 +26,21 @@ SavedCharacter Profiled(const std::string& name, std::uint64_t seed = 8) {
     GenerationModes(record, sink, none).Press(Mode::QuickRandom);
     SavedCharacter character = sink.saved.at(0);
     character.names = {name, "Grey: Heron #2", "Irish"};
-    character.profile = {"Safe-House Keeper", "Money", "Debts | \"large\"", "A flat", "Steady",
-                         "Hums",              {"Jan Nowak", "Baker", "Solid"}};
+    character.profile = {"Safe-House Keeper",
+                         "Money",
+                         "Debts | \"large\"",
+                         "A flat",
+                         "Steady",
+                         "Hums",
+                         {"Jan Nowak", "Baker", "Solid"}};
     character.sheetText = LaidOutSheet(character);
     return character;
 }
 
 // Names that trip up quoting somewhere: quotes, colons, accents, leading zeros, #, a
 // spreadsheet's formula, YAML's words for true and nothing.
-const std::string kTrickyNames[] = {"O'Hara \"Q\"", "Zo\xC3\xAB: #1", "007", "Anne, Jr.",
-                                    "=SUM(A1)",     "yes",          "~",   "- Lee"};
+const std::string kTrickyNames[] = {
+    "O'Hara \"Q\"", "Zo\xC3\xAB: #1", "007", "Anne, Jr.", "=SUM(A1)", "yes", "~", "- Lee"};
 
 YAML::Node FrontMatter(const std::string& note) {
     EXPECT_TRUE(note.starts_with("---\n"));
@@ -137,8 +142,8 @@ TEST(ExportTest, FileNamesAreSafeEverywhereAndNeverClash) {
     for (const auto& [name, stem] : stems) EXPECT_EQ(SafeFileStem(name), stem) << name;
     FileNamer names(".md");
     const std::pair<const char*, const char*> clashes[] = {
-        {"Ann Lee", "Ann Lee.md"},   {"ann lee", "ann lee 2.md"}, {"Ann Lee", "Ann Lee 3.md"},
-        {"", "char-000004.md"},      {"???", "char-000005.md"},   {"Ann Lee 2", "Ann Lee 2 2.md"}};
+        {"Ann Lee", "Ann Lee.md"}, {"ann lee", "ann lee 2.md"}, {"Ann Lee", "Ann Lee 3.md"},
+        {"", "char-000004.md"},    {"???", "char-000005.md"},   {"Ann Lee 2", "Ann Lee 2 2.md"}};
     long long number = 0;
     for (const auto& [name, file] : clashes) EXPECT_EQ(names.FileName(name, ++number), file);
 }

@@ -1,6 +1,7 @@
 // The window driven offscreen: its controls, its checks, its File menu, the program itself.
 #include <gtest/gtest.h>
 
+#include <yaml-cpp/yaml.h>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 
 #include "core/dice/random_dice.h"
 #include "core/saved/character_json.h"
@@ -546,6 +548,29 @@ TEST_F(FileMenuTest, ANetworkShowsInItsOwnWindowAndAMemberChosenOpensInTheMainWi
     EXPECT_EQ(window->networkMenu()->shown(), reopened);
     if (const auto why = testing::WhyNoPoppler()) GTEST_SKIP() << *why;
     EXPECT_EQ(PdfPages(folder / "ring.pdf"), 1 + 2 + 12);
+}
+
+TEST_F(FileMenuTest, ExportCharacterWritesTheFormatItsFileNames) {
+    Trigger("mnuFillInProfile");
+    for (int i = 0; i < 3; ++i) Generate();
+    const SavedCharacter& current = *window->fileMenu()->current();
+    files.paths = {folder / "npc.md", folder / "npc.JSON", folder / "npc.csv", folder / "npc.pdf",
+                   folder / "roster.csv"};
+    for (int i = 0; i < 4; ++i) Trigger("mnuExportCharacter");
+    Trigger("mnuSessionRoster");
+    const std::string note = ReadAll(folder / "npc.md");
+    ASSERT_TRUE(note.starts_with("---\n"));
+    EXPECT_EQ(YAML::Load(note.substr(4, note.find("\n---\n", 4) - 4))["name"].as<std::string>(),
+              current.names.name);
+    EXPECT_EQ(nlohmann::json::parse(ReadAll(folder / "npc.JSON"))["name"], current.names.name);
+    const std::string row = ReadAll(folder / "npc.csv");
+    EXPECT_TRUE(
+        row.starts_with("\xEF\xBB\xBF"
+                        "format,index,mode,name,alias,origin,profile.role"));
+    EXPECT_EQ(testing::Occurrences(row, "\r\n"), 2);
+    EXPECT_EQ(testing::Occurrences(ReadAll(folder / "roster.csv"), "\r\n"), 1 + 3);
+    if (const auto why = testing::WhyNoPoppler()) GTEST_SKIP() << *why;
+    EXPECT_EQ(PdfPages(folder / "npc.pdf"), 1);
 }
 
 // With the real modal message box, dismissed with Enter as a user does.
