@@ -52,6 +52,13 @@ std::string LinkLabel(const NetworkLink& link) {
 
 }  // namespace
 
+std::string NodeLabel(const Network& network, std::size_t member) {
+    const CharacterNames& names = network.members[member].names;
+    std::string label = MemberCaption(network, member);
+    if (!names.alias.empty() && names.alias != label) label += "\n\"" + names.alias + "\"";
+    return label + "\n" + network.members[member].profile.role;
+}
+
 std::string MemberCaption(const Network& network, std::size_t member) {
     const CharacterNames& names = network.members[member].names;
     if (!names.name.empty()) return names.name;
@@ -62,14 +69,9 @@ std::string MemberCaption(const Network& network, std::size_t member) {
 std::string NetworkDot(const Network& network) {
     std::string dot = "digraph network {\n  node [shape=box];\n";
     bool secret = false;
-    for (std::size_t m = 0; m < network.members.size(); ++m) {
-        const SavedCharacter& member = network.members[m];
-        std::string label = MemberCaption(network, m);
-        if (!member.names.alias.empty() && member.names.alias != label)
-            label += "\n\"" + member.names.alias + "\"";
-        label += "\n" + member.profile.role;
-        dot += "  m" + std::to_string(m + 1) + " [label=" + DotQuoted(label) + "];\n";
-    }
+    for (std::size_t m = 0; m < network.members.size(); ++m)
+        dot +=
+            "  m" + std::to_string(m + 1) + " [label=" + DotQuoted(NodeLabel(network, m)) + "];\n";
     for (std::size_t m = 0; m < network.members.size(); ++m) {
         for (const NetworkLink& link : network.links[m]) {
             if (!DrawnFromHere(link)) continue;
@@ -90,13 +92,8 @@ std::string NetworkMermaid(const Network& network) {
     std::string chart = "flowchart BT\n";
     bool secret = false;
     for (std::size_t m = 0; m < network.members.size(); ++m) {
-        const SavedCharacter& member = network.members[m];
-        std::string label = MemberCaption(network, m);
-        if (!member.names.alias.empty() && member.names.alias != label)
-            label += "\n\"" + member.names.alias + "\"";
-        label += "\n" + member.profile.role;
         // Line breaks are markup, which the quoting would spoil.
-        std::string quoted = MermaidQuoted(label);
+        std::string quoted = MermaidQuoted(NodeLabel(network, m));
         for (std::size_t at = quoted.find('\n'); at != std::string::npos; at = quoted.find('\n'))
             quoted.replace(at, 1, "<br/>");
         chart += "  m" + std::to_string(m + 1) + "[" + quoted + "]\n";

@@ -16,4 +16,8 @@ std::string NetworkMermaid(const Network& network);
 // How a member is called on a picture: the name, else the alias, else "Member N".
 std::string MemberCaption(const Network& network, std::size_t member);
 
+// A member's box in a graph: the caption, the alias in quotes where it is not the caption, the
+// role; a line each.
+std::string NodeLabel(const Network& network, std::size_t member);
+
 }  // namespace dossier
