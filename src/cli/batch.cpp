@@ -556,12 +556,7 @@ std::string WriteWholeNetwork(const CliOptions& options, const Network& network,
         return {};
     }
     fs::path path = PathFromUtf8(*options.output);
-    if (options.outputIsFolder) {
-        std::error_code error;
-        fs::create_directories(path, error);
-        if (error) throw WriteError(path, error.message());
-        path /= fileName;
-    }
+    if (options.outputIsFolder) path = MadeFolder(path) / fileName;
     ReplaceFileWith(Tidied(path), text);
     return PathToUtf8(path);
 }
