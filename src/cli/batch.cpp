@@ -507,7 +507,8 @@ class Characters {
 std::string WriteWholeNetwork(const CliOptions& options, const Network& network,
                               std::ostream& out) {
     if (options.format == Format::NetworkPdf) {
-        WriteNetworkPdf(Tidied(PathFromUtf8(*options.output)), network);
+        WriteNetworkPdf(Tidied(PathFromUtf8(*options.output)), network,
+                        options.playersCopy ? NetworkCopy::Players : NetworkCopy::GameMaster);
         return *options.output;
     }
     if (options.format == Format::Markdown) {
@@ -564,7 +565,8 @@ std::string WriteWholeNetwork(const CliOptions& options, const Network& network,
 // A network made or loaded: written whole, or member by member as a batch of characters.
 int RunNetwork(const CliOptions& options, Characters& characters, std::ostream& out,
                std::ostream& err, const BatchEnvironment& environment) {
-    const std::optional<Network> network = characters.MakeNetwork();
+    std::optional<Network> network = characters.MakeNetwork();
+    if (network && options.playersCopy) network = PlayersCopy(std::move(*network));
     if (!network) {
         err << characters.messages();
         if (characters.messages().empty()) err << "dossier-cli: the network was not made\n";
@@ -601,7 +603,7 @@ int RunBatch(const CliOptions& options, std::ostream& out, std::ostream& err,
         Characters characters(options);
         total = characters.count();
         if (characters.network()) return RunNetwork(options, characters, out, err, environment);
-        if (DrawsNetwork(options.format)) {
+        if (DrawsNetwork(options.format) || options.playersCopy) {
             err << "dossier-cli: " << *options.load
                 << " holds characters, not a network, and only a network is drawn\n";
             return 2;

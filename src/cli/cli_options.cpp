@@ -298,6 +298,10 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
                    "with --role, at least one member has that role")
         ->type_name("N")
         ->group("Network");
+    app.add_flag("--players-copy", options.playersCopy,
+                 "The network without the secret report to the other side, which only the game "
+                 "master's copy shows: for handouts")
+        ->group("Network");
 
     try {
         app.parse(argc, argv);
@@ -412,9 +416,10 @@ ParseOutcome ParseCommandLine(int argc, const char* const* argv, std::ostream& o
         }
         options.network = static_cast<int>(*size);
         countText = *networkText;
-    } else if (DrawsNetwork(options.format) && !load) {
-        err << "dossier-cli: --format " << formatName
-            << " draws a network: give --network N, or --load a network's file\n";
+    } else if ((DrawsNetwork(options.format) || options.playersCopy) && !load) {
+        err << "dossier-cli: "
+            << (options.playersCopy ? "--players-copy" : "--format " + formatName)
+            << " is for networks: give --network N, or --load a network's file\n";
         return {std::nullopt, 2};
     }
     if (load && countOption->count() > 0) {

@@ -78,6 +78,8 @@ struct CliOptions {
     std::optional<std::size_t> role;
     // A network of this many members instead of a batch: a count, each of them profiled.
     std::optional<int> network;
+    // The network without its secret reports to the other side, for the players.
+    bool playersCopy = false;
     // Values of the loaded characters to roll again, each alone.
     std::vector<const RerollTarget*> reroll;
 };

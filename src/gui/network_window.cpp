@@ -48,6 +48,8 @@ NetworkWindow::NetworkWindow(Network network, Dialogs& dialogs, FileChooser& fil
     };
     add("mnuSaveNetwork", "&Save Network...", &NetworkWindow::SaveNetwork);
     add("mnuExportNetworkPdf", "&Export Network as PDF...", &NetworkWindow::ExportPdf);
+    add("mnuExportPlayersCopy", "Export &Players' Copy as PDF...",
+        &NetworkWindow::ExportPlayersCopy);
     menu->addSeparator();
     QAction* close = menu->addAction("&Close");
     close->setShortcut(QKeySequence::Close);
@@ -103,13 +105,20 @@ void NetworkWindow::SaveNetwork() {
 }
 
 void NetworkWindow::ExportPdf() {
-    constexpr const char* kTitle = "Export Network as PDF";
-    const auto path = files_.SaveFile(kTitle, "PDF (*.pdf)", "network.pdf");
+    Export(NetworkCopy::GameMaster, "Export Network as PDF", "network.pdf");
+}
+
+void NetworkWindow::ExportPlayersCopy() {
+    Export(NetworkCopy::Players, "Export Players' Copy as PDF", "network-players.pdf");
+}
+
+void NetworkWindow::Export(NetworkCopy copy, const char* title, const char* suggested) {
+    const auto path = files_.SaveFile(title, "PDF (*.pdf)", suggested);
     if (!path) return;
     try {
-        WriteNetworkPdf(*path, network_);
+        WriteNetworkPdf(*path, network_, copy);
     } catch (const WriteError& error) {
-        Tell(error.what(), kTitle);
+        Tell(error.what(), title);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "frontend/dialogs.h"
 #include "gui/file_chooser.h"
 #include "network/network_layout.h"
+#include "printing/character_document.h"
 
 class QListWidget;
 
@@ -40,6 +41,8 @@ class NetworkWindow final : public QMainWindow {
 
     void SaveNetwork();
     void ExportPdf();
+    // The same without the secret report to the other side, for the players.
+    void ExportPlayersCopy();
 
   signals:
     // The member, by its place, to open in the main window.
@@ -47,6 +50,7 @@ class NetworkWindow final : public QMainWindow {
 
   private:
     void Tell(const std::string& message, const char* title);
+    void Export(NetworkCopy copy, const char* title, const char* suggested);
 
     Network network_;
     Dialogs& dialogs_;

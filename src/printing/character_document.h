@@ -23,8 +23,12 @@ enum class PdfKind { Sheets, Roster };
 // the file whole. Runs without a display.
 std::unique_ptr<CharacterDocument> OpenPdf(const std::filesystem::path& path, PdfKind kind);
 
+// Whose copy of a network: the game master's shows who reports secretly to the other side.
+enum class NetworkCopy { GameMaster, Players };
+
 // A network in one PDF that replaces the file whole: its picture, on a page turned to suit it,
 // then its roster, then each member's sheet, one to a page. Throws WriteError.
-void WriteNetworkPdf(const std::filesystem::path& path, const Network& network);
+void WriteNetworkPdf(const std::filesystem::path& path, const Network& network,
+                     NetworkCopy copy = NetworkCopy::GameMaster);
 
 }  // namespace dossier

@@ -8,7 +8,8 @@ std::unique_ptr<CharacterDocument> OpenPdf(const std::filesystem::path& path, Pd
     throw WriteError(path, "this build has no PDF output");
 }
 
-void WriteNetworkPdf(const std::filesystem::path& path, const Network& /*network*/) {
+void WriteNetworkPdf(const std::filesystem::path& path, const Network& /*network*/,
+                     NetworkCopy /*copy*/) {
     throw WriteError(path, "this build has no PDF output");
 }
 

@@ -114,7 +114,8 @@ class PdfDocument final : public CharacterDocument {
 
 }  // namespace
 
-void WriteNetworkPdf(const std::filesystem::path& path, const Network& network) {
+void WriteNetworkPdf(const std::filesystem::path& path, const Network& whole, NetworkCopy copy) {
+    const Network network = copy == NetworkCopy::Players ? PlayersCopy(whole) : whole;
     const std::unique_ptr<QGuiApplication> app = GuiApplicationForPainting();
     ReplacingFileDevice device(path);
     {
@@ -130,9 +131,11 @@ void WriteNetworkPdf(const std::filesystem::path& path, const Network& network) 
         title.setBold(true);
         painter.setFont(title);
         const double titleHeight = QFontMetricsF(title, &writer).lineSpacing() * 1.6;
-        painter.drawText(
-            QRectF(0, 0, writer.width(), titleHeight), Qt::AlignLeft | Qt::AlignTop,
-            QStringLiteral("A network of %1: the game master's copy").arg(network.members.size()));
+        painter.drawText(QRectF(0, 0, writer.width(), titleHeight), Qt::AlignLeft | Qt::AlignTop,
+                         QStringLiteral("A network of %1: the %2 copy")
+                             .arg(network.members.size())
+                             .arg(copy == NetworkCopy::Players ? QStringLiteral("players'")
+                                                               : QStringLiteral("game master's")));
         DrawNetworkPicture(painter,
                            QRectF(0, titleHeight, writer.width(), writer.height() - titleHeight),
                            network, picture);

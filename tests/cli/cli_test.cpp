@@ -82,7 +82,8 @@ TEST(CliTest, HelpVersionAndEveryRefusedUsageWithItsMessage) {
         {{"--network", "31", "--output", "-"}, "\"31\" is not one"},
         {{"--network", "8", "--mode", "sex", "--sex", "m"}, "--network does not go with --mode"},
         {{"--network", "8", "--count", "3", "--output", "-"}, "does not go with --count"},
-        {{"--format", "dot"}, "--format dot draws a network: give --network N, or --load"},
+        {{"--format", "dot"}, "--format dot is for networks: give --network N, or --load"},
+        {{"--players-copy", "--output", "-"}, "--players-copy is for networks: give --network N"},
         {{"--network", "8", "--format", "network-pdf", "--output", "-"}, "needs --output FILE"},
         {{"--format", "markdown", "--output", "-"}, "--format markdown needs --output DIR/"},
         {{"--format", "foundry", "--output", out}, "--format foundry needs --output DIR/"}};
@@ -320,6 +321,22 @@ TEST(CliTest, ANetworkGoesThroughItsFileIntoEveryFormat) {
         EXPECT_EQ(drawn.out, RunCli(with(made, {"--format", format})).out) << format;
         EXPECT_NE(drawn.out.find(lines[7]["name"].get<std::string>()), std::string::npos);
     }
+    // The players' copy leaves out the secret report this ring has, and only that.
+    std::vector<nlohmann::json> ring = JsonLines(made);
+    const std::vector<nlohmann::json> players = JsonLines(with(made, {"--players-copy"}));
+    int secrets = 0;
+    for (nlohmann::json& line : ring) {
+        nlohmann::json& links = line["links"];
+        const auto before = links.size();
+        links.erase(std::remove_if(links.begin(), links.end(),
+                                   [](const nlohmann::json& link) {
+                                       return link["kind"] == "reports secretly to";
+                                   }),
+                    links.end());
+        secrets += static_cast<int>(before - links.size());
+    }
+    EXPECT_EQ(secrets, 1);
+    EXPECT_EQ(players, ring);
     // Each member's sheet as a batch's, in a folder.
     ASSERT_EQ(RunCli(with(made, {"--output", (folder / "sheets/").string()})).exitCode, 0);
     const std::string sheets = RunCli({"--load", saved, "--output", "-"}).out;

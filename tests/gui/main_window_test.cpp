@@ -535,9 +535,10 @@ TEST_F(FileMenuTest, ANetworkShowsInItsOwnWindowAndAMemberChosenOpensInTheMainWi
     EXPECT_NE(Sheet().find(network.members[3].names.name), std::string::npos);
 
     // Saved, then opened by Open Character: the same network in a window of its own.
-    files.paths = {folder / "ring.jsonl", folder / "ring.pdf", folder / "ring.jsonl"};
-    shown->findChild<QAction*>("mnuSaveNetwork")->trigger();
-    shown->findChild<QAction*>("mnuExportNetworkPdf")->trigger();
+    files.paths = {folder / "ring.jsonl", folder / "ring.pdf", folder / "handout.pdf",
+                   folder / "ring.jsonl"};
+    for (const char* action : {"mnuSaveNetwork", "mnuExportNetworkPdf", "mnuExportPlayersCopy"})
+        shown->findChild<QAction*>(action)->trigger();
     Trigger("mnuOpenCharacter");
     NetworkWindow* reopened = window->networkMenu()->shown();
     ASSERT_NE(reopened, shown);
@@ -548,6 +549,8 @@ TEST_F(FileMenuTest, ANetworkShowsInItsOwnWindowAndAMemberChosenOpensInTheMainWi
     EXPECT_EQ(window->networkMenu()->shown(), reopened);
     if (const auto why = testing::WhyNoPoppler()) GTEST_SKIP() << *why;
     EXPECT_EQ(PdfPages(folder / "ring.pdf"), 1 + 2 + 12);
+    EXPECT_NE(testing::PdfPageText(folder / "handout.pdf", 1).find("the players' copy"),
+              std::string::npos);
 }
 
 TEST_F(FileMenuTest, ExportCharacterWritesTheFormatItsFileNames) {

@@ -99,6 +99,14 @@ TEST_F(PdfDocumentsTest, ANetworkIsItsPictureThenItsRosterThenItsSheets) {
     EXPECT_EQ(Occurrences(picture, "Handler"), 1);
     EXPECT_EQ(Occurrences(picture, "Talent Spotter"), 1);
     EXPECT_NE(PdfPageText(pdf, 2).find("1. Name1x"), std::string::npos);
+    // The players' copy leaves the other side out.
+    network.links[1].push_back({kOtherSide, std::string(kReportsSecretlyTo), "phone", false});
+    WriteNetworkPdf(pdf, network);
+    EXPECT_EQ(Occurrences(PdfPageText(pdf, 1), "The other side"), 1);
+    WriteNetworkPdf(pdf, network, NetworkCopy::Players);
+    const std::string handout = PdfPageText(pdf, 1);
+    EXPECT_NE(handout.find("A network of 8: the players' copy"), std::string::npos);
+    EXPECT_EQ(Occurrences(handout, "The other side"), 0);
     EXPECT_EQ(testing::Squeezed(PdfPageText(pdf, 11)),
               testing::ReadableExpected(network.members[7].sheetText));
 }

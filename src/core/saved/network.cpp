@@ -21,6 +21,13 @@ std::string Id(std::size_t member) {
 
 }  // namespace
 
+Network PlayersCopy(Network network) {
+    for (std::vector<NetworkLink>& links : network.links)
+        std::erase_if(links,
+                      [](const NetworkLink& link) { return link.kind == kReportsSecretlyTo; });
+    return network;
+}
+
 std::optional<std::size_t> SuperiorOf(const Network& network, std::size_t member) {
     for (const NetworkLink& link : network.links[member]) {
         if (IsCommand(link.kind) && link.to >= 1 &&

@@ -45,6 +45,10 @@ struct Network {
 inline constexpr int kSmallestNetwork = 3;
 inline constexpr int kLargestNetwork = 30;
 
+// The network as its members could know it: without the secret reports to the other side, which
+// only the game master's copy shows.
+Network PlayersCopy(Network network);
+
 // The member a member reports to or serves, by place; nothing for the handler.
 std::optional<std::size_t> SuperiorOf(const Network& network, std::size_t member);
 
