@@ -150,8 +150,8 @@ class StructureDrawer {
                                              : member.role == kCutout ? OneOf(kCutoutContacts)
                                              : toHandler              ? OneOf(kHandlerContacts)
                                                                       : OneOf(kCellContacts);
-            // Who is run knows the runner's true name only now and then; never the handler's
-            // unless meeting him.
+            // Who is run knows the runner's true name only now and then; the handler's only
+            // when meeting the handler.
             const int knowing = !toHandler ? 4 : serving || member.role == kCutout ? 2 : 3;
             const int superior = id[member.superior];
             structure.links[i].push_back({.to = superior,
