@@ -11,8 +11,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::size_t kSecondaryCount = 11;  // then the three tertiary traits
-
 std::string Html(std::string_view text) {
     std::string escaped;
     for (const char c : text) {
@@ -114,7 +112,7 @@ std::string FoundryActorJson(const SavedCharacter& character, long long number) 
         primary[KeyOf(label)] = Attribute("primary", "Number", Number(text(field)), label);
     }
     for (std::size_t i = 0; i < kDerivedTraits.size(); ++i) {
-        const std::string group = i < kSecondaryCount ? "secondary" : "tertiary";
+        const std::string group = i < kSecondaryTraitCount ? "secondary" : "tertiary";
         const std::string_view label = kDerivedTraits[i].sheetName;
         attributes[group][KeyOf(label)] =
             Attribute(group, "Number", DerivedValue(character, label).value_or(0), label);

@@ -22,8 +22,6 @@ constexpr Trait kPrimary[] = {{Field::txtPS, "physical_strength", "Physical Stre
                               {Field::txtCO, "courage", "Courage"},
                               {Field::txtK, "knowledge", "Knowledge"},
                               {Field::txtCD, "coordination", "Coordination"}};
-// The sheet's first eleven derived traits are its secondary ones, the last three its tertiary.
-constexpr std::size_t kSecondaryCount = 11;
 
 // "Hand to Hand Combat Value" as a key: hand_to_hand_combat_value.
 std::string KeyOf(std::string_view label) {
@@ -142,8 +140,8 @@ std::string Body(const SavedCharacter& character, long long number) {
     Table(note, "Trait", "Value", rows);
     for (const bool secondary : {true, false}) {
         rows.clear();
-        for (std::size_t i = secondary ? 0 : kSecondaryCount;
-             i < (secondary ? kSecondaryCount : kDerivedTraits.size()); ++i) {
+        for (std::size_t i = secondary ? 0 : kSecondaryTraitCount;
+             i < (secondary ? kSecondaryTraitCount : kDerivedTraits.size()); ++i) {
             const std::string_view name = kDerivedTraits[i].sheetName;
             rows.emplace_back(std::string(name),
                               std::to_string(DerivedValue(character, name).value_or(0)));

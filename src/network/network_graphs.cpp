@@ -80,8 +80,7 @@ std::string NetworkDot(const Network& network) {
             dot += "  m" + std::to_string(m + 1) + " -> " +
                    (hidden ? std::string("other") : "m" + std::to_string(link.to)) +
                    " [label=" + DotQuoted(LinkLabel(link)) +
-                   (link.kind == kReportsTo || link.kind == kServes ? "" : ", style=dashed") +
-                   "];\n";
+                   (IsCommand(link.kind) ? "" : ", style=dashed") + "];\n";
         }
     }
     if (secret) dot += "  other [label=\"The other side\", style=dashed];\n";
@@ -103,7 +102,7 @@ std::string NetworkMermaid(const Network& network) {
             if (!DrawnFromHere(link)) continue;
             const bool hidden = link.to == kOtherSide;
             secret = secret || hidden;
-            const bool command = link.kind == kReportsTo || link.kind == kServes;
+            const bool command = IsCommand(link.kind);
             chart += "  m" + std::to_string(m + 1) + (command ? " -->|" : " -.->|") +
                      MermaidQuoted(LinkLabel(link)) + "| " +
                      (hidden ? std::string("other") : "m" + std::to_string(link.to)) + "\n";

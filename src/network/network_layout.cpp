@@ -157,7 +157,7 @@ class Layout {
     }
     std::string TieLabel(std::size_t member) const {
         for (const NetworkLink& link : network_.links[member]) {
-            if (link.kind == kReportsTo || link.kind == kServes)
+            if (IsCommand(link.kind))
                 return link.contact + (link.knowsTrueName ? kKnowsTrueNameMarker : "");
         }
         return {};

@@ -44,6 +44,9 @@ inline constexpr std::array<DerivedTraitInfo, 14> kDerivedTraits = {
      {Field::txtHTH, "Hand to Hand Combat Value", &DerivedTraitValues::HTH},
      {Field::txtSV, "Surprise Value", &DerivedTraitValues::SV}}};
 
+// The sheet lists the first eleven as its secondary traits, the last three as its tertiary.
+inline constexpr std::size_t kSecondaryTraitCount = 11;
+
 // The sheet's name for a derived field.
 constexpr std::string_view SheetName(Field field) {
     for (const DerivedTraitInfo& trait : kDerivedTraits)

@@ -6,10 +6,6 @@ namespace dossier {
 
 namespace {
 
-bool IsCommand(std::string_view kind) {
-    return kind == kReportsTo || kind == kServes;
-}
-
 template <std::size_t N>
 bool Known(std::string_view word, const std::string_view (&words)[N]) {
     return std::find(std::begin(words), std::end(words), word) != std::end(words);

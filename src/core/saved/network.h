@@ -22,6 +22,11 @@ inline constexpr std::string_view kThroughTheCutout = "through the cutout";
 inline constexpr std::string_view kContactMethods[] = {"meeting", "dead drop", "brush pass",
                                                        "signal",  "phone",     kThroughTheCutout};
 
+// Whether a link's kind ties a member to the one it reports to or serves.
+inline bool IsCommand(std::string_view kind) {
+    return kind == kReportsTo || kind == kServes;
+}
+
 // Who a secret report goes to: the other side, outside the network.
 inline constexpr int kOtherSide = 0;
 
