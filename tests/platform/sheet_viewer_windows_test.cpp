@@ -44,38 +44,41 @@ TEST(SheetViewerTest, EveryWayToAViewerInTurnAndWithNoneLeftFalse) {
     // Each way in turn: where the stand-in goes, what registers it, the line it is started with.
     const std::tuple<fs::path, std::function<void()>, std::wstring> ways[] = {
         {"C:\\Program Files\\Accessories\\Wordpad.exe", [] {},
-         L"C:\\Program Files\\Accessories\\Wordpad.exe c:\\char.txt"},
+         L"C:\\Program Files\\Accessories\\Wordpad.exe c:\\viewer-sheet.txt"},
         {"c:\\registered\\wordpad.exe",
          [&] { SetDefault(HKEY_LOCAL_MACHINE, appPaths, L"\"c:\\registered\\wordpad.exe\""); },
-         L"\"c:\\registered\\wordpad.exe\" \"c:\\char.txt\""},
-        {kept, [] {}, L"\"" + kept.wstring() + L"\" \"c:\\char.txt\""},
+         L"\"c:\\registered\\wordpad.exe\" \"c:\\viewer-sheet.txt\""},
+        {kept, [] {}, L"\"" + kept.wstring() + L"\" \"c:\\viewer-sheet.txt\""},
         {"c:\\txt-program.exe",
          [] {
              SetDefault(HKEY_CLASSES_ROOT, L".txt", L"DossierTest.txt");
              SetDefault(HKEY_CLASSES_ROOT, L"DossierTest.txt\\shell\\open\\command",
                         L"\"c:\\txt-program.exe\" \"%1\"");
          },
-         L"\"c:\\txt-program.exe\" \"c:\\char.txt\""},
-        {notepad, [] {}, L"\"" + notepad.wstring() + L"\" \"c:\\char.txt\""}};
+         L"\"c:\\txt-program.exe\" \"c:\\viewer-sheet.txt\""},
+        {notepad, [] {}, L"\"" + notepad.wstring() + L"\" \"c:\\viewer-sheet.txt\""}};
     // Wine's own WordPad and Notepad make way for the stand-ins, and come back at the end; Wine
     // starts a program of the system folder as its own unless told to take the file there.
     for (const fs::path& own : {kept, notepad}) fs::rename(own, own.wstring() + L".own");
     const wchar_t* overrides = L"Software\\Wine\\DllOverrides";
     RegSetKeyValueW(HKEY_CURRENT_USER, overrides, L"notepad.exe", REG_SZ, L"native", 14);
-    std::ofstream("c:\\char.txt") << "sheet";
+    // A sheet of its own: the command line's tests write and replace c:\char.txt side by side
+    // with this one, and the program for .txt files is only started for a file that exists.
+    std::ofstream("c:\\viewer-sheet.txt") << "sheet";
     for (const auto& [place, registration, line] : ways) {
         fs::create_directories(place.parent_path());
         fs::copy_file(DOSSIER_RECORDER_PATH, place, fs::copy_options::overwrite_existing);
         registration();
-        EXPECT_TRUE(DesktopSheetViewer().Open("c:\\char.txt"));
+        EXPECT_TRUE(DesktopSheetViewer().Open("c:\\viewer-sheet.txt"));
         EXPECT_EQ(RecordedCommandLine(), line);
         fs::remove(place);
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, appPaths.c_str());
         RegDeleteTreeW(HKEY_CLASSES_ROOT, L".txt");
     }
-    EXPECT_FALSE(DesktopSheetViewer().Open("c:\\char.txt")) << "no way is left";
+    EXPECT_FALSE(DesktopSheetViewer().Open("c:\\viewer-sheet.txt")) << "no way is left";
     for (const fs::path& own : {kept, notepad}) fs::rename(own.wstring() + L".own", own);
     RegDeleteKeyValueW(HKEY_CURRENT_USER, overrides, L"notepad.exe");
+    fs::remove("c:\\viewer-sheet.txt");
 }
 
 }  // namespace
