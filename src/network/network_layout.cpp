@@ -14,6 +14,8 @@ constexpr double kRowGutter = 8;  // a bus in the middle, drop labels below it
 constexpr double kLaneMargin = 2;
 constexpr double kLaneStep = 1.4;  // between lines that run side by side
 constexpr double kLabelHeight = 3;
+constexpr double kLabelGap = 0.4;                            // between a label and its line
+constexpr double kTrackStep = kLabelHeight + 3 * kLabelGap;  // a label above each track
 constexpr double kLegendWidth = 72;
 constexpr double kLegendHeight = 17;
 constexpr std::size_t kMostInAColumn = 7;
@@ -86,7 +88,8 @@ class Layout {
     void Use(std::size_t column) { columns_ = std::max(columns_, column + 1); }
 
     // Links outside the chain of command: each takes a slot in the lanes of the columns at its
-    // two ends and a track of the gutter under the chart.
+    // two ends and a track of the gutter under the chart. Reports to the other side take the
+    // last tracks: their drops to its box cross no track's label.
     void PlanRoutes() {
         laneSlots_.assign(columns_, 0);
         ends_.assign(size_, 0);
@@ -98,7 +101,8 @@ class Layout {
                             .to = secret ? kNone : static_cast<std::size_t>(link.to - 1),
                             .fromSlot = laneSlots_[column_[m]]++,
                             .toSlot = 0,
-                            .track = routes_.size()};
+                            .track = 0,
+                            .contact = link.contact};
                 ++ends_[m];
                 if (!secret) {
                     route.toSlot = laneSlots_[column_[route.to]]++;
@@ -107,6 +111,9 @@ class Layout {
                 routes_.push_back(route);
             }
         }
+        std::stable_partition(routes_.begin(), routes_.end(),
+                              [](const Route& route) { return route.to != kNone; });
+        for (std::size_t track = 0; track < routes_.size(); ++track) routes_[track].track = track;
     }
 
     double RowTop(std::size_t row) const {
@@ -168,7 +175,7 @@ class Layout {
     void RouteOutsideLinks() {
         const double gutter = RowTop(rows_) - kRowGutter + kLaneMargin * 2;
         const double bottom =
-            gutter + static_cast<double>(routes_.size()) * kLaneStep + kLaneMargin * 2;
+            gutter + static_cast<double>(routes_.size()) * kTrackStep + kLaneMargin * 2;
         picture_.legend = {0, bottom, kLegendWidth, kLegendHeight};
         double end = bottom + kLegendHeight;
         const bool secret = std::any_of(routes_.begin(), routes_.end(),
@@ -183,7 +190,7 @@ class Layout {
         picture_.height = end;
         std::vector<std::size_t> ends(size_, 0);
         for (const Route& route : routes_) {
-            const double track = gutter + static_cast<double>(route.track) * kLaneStep;
+            const double track = gutter + static_cast<double>(route.track) * kTrackStep;
             const PicturePoint out = EdgePoint(route.from, ends);
             const double fromLane = Lane(column_[route.from], route.fromSlot);
             std::vector<PicturePoint> points{out, {fromLane, out.y}, {fromLane, track}};
@@ -197,6 +204,23 @@ class Layout {
             const double toLane = Lane(column_[route.to], route.toSlot);
             points.insert(points.end(), {{toLane, track}, {toLane, in.y}, in});
             Line(std::move(points), LineStyle::Recruited);
+            LabelTrack(std::min(column_[route.from], column_[route.to]),
+                       column_[route.from] != column_[route.to], track, route.contact);
+        }
+    }
+    // A track's label stands above it where no lane crosses: over the box of the next column
+    // the track runs under, or, where both ends share a column, beside the track's start.
+    void LabelTrack(std::size_t column, bool spansColumns, double track, std::string text) {
+        const auto freeUpTo = [this](std::size_t c) {
+            return BoxLeft(c) + kBoxWidth + kLaneMargin - kLabelGap;  // short of the lanes
+        };
+        const double y = track - kLabelGap - kLabelHeight;
+        if (spansColumns) {
+            const double start = left_[column + 1] + kLabelGap;
+            Label({start, y, freeUpTo(column + 1) - start, kLabelHeight}, std::move(text));
+        } else {
+            Label({BoxLeft(column), y, freeUpTo(column) - BoxLeft(column), kLabelHeight},
+                  std::move(text), true);
         }
     }
     // Where the next line meets the member's box on its right edge, the lines spread down it.
@@ -211,8 +235,8 @@ class Layout {
     void Line(std::vector<PicturePoint> points, LineStyle style) {
         picture_.lines.push_back({std::move(points), style});
     }
-    void Label(PictureRect box, std::string text) {
-        if (!text.empty()) picture_.labels.push_back({box, std::move(text)});
+    void Label(PictureRect box, std::string text, bool flushRight = false) {
+        if (!text.empty()) picture_.labels.push_back({box, std::move(text), flushRight});
     }
 
     struct Stack {
@@ -226,6 +250,7 @@ class Layout {
         std::size_t fromSlot;
         std::size_t toSlot;
         std::size_t track;
+        std::string contact;
     };
 
     const Network& network_;

@@ -37,6 +37,7 @@ struct PictureLine {
 struct PictureLabel {
     PictureRect box;
     std::string text;
+    bool flushRight = false;  // against the line at its right end
 };
 
 struct NetworkPicture {

@@ -136,7 +136,8 @@ void DrawNetworkPicture(QPainter& painter, const QRectF& area, const Network& ne
     painter.setPen(Qt::black);
     for (const PictureLabel& label : picture.labels) {
         const PictureRect& b = label.box;
-        pen.Text({b.x, b.y, b.width, b.height}, label.text, kLabelText);
+        pen.Text({b.x, b.y, b.width, b.height}, label.text, kLabelText, false,
+                 (label.flushRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
     for (std::size_t m = 0; m < picture.members.size(); ++m) {
         const PictureRect& b = picture.members[m];

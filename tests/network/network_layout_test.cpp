@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
 #include "network/network_layout.h"
 #include "profile/profile_tables.h"
 #include "support/network_of.h"
@@ -26,9 +29,37 @@ bool Crosses(PicturePoint p, PicturePoint q, const PictureRect& r) {
     return p.x > left && p.x < right && std::max(p.y, q.y) > top && std::min(p.y, q.y) < bottom;
 }
 
+// A label stands just above one of the line's level runs, over it or short of its start.
+bool Labels(const PictureLabel& label, const PictureLine& line) {
+    for (std::size_t k = 1; k < line.points.size(); ++k) {
+        const PicturePoint p = line.points[k - 1], q = line.points[k];
+        const double below = p.y - label.box.Bottom();
+        if (p.y == q.y && below >= 0 && below < 1 && label.box.x < std::max(p.x, q.x) &&
+            label.box.Right() > std::min(p.x, q.x) - 15)
+            return true;
+    }
+    return false;
+}
+
+// Each "recruited by" line carries its contact.
+void ExpectRecruitmentsLabelled(const Network& network, const NetworkPicture& picture) {
+    std::multiset<std::string> contacts, labelled;
+    for (const std::vector<NetworkLink>& links : network.links)
+        for (const NetworkLink& link : links)
+            if (link.kind == kRecruitedBy) contacts.insert(link.contact);
+    for (const PictureLine& line : picture.lines) {
+        if (line.style != LineStyle::Recruited) continue;
+        const auto label = std::find_if(picture.labels.begin(), picture.labels.end(),
+                                        [&](const PictureLabel& l) { return Labels(l, line); });
+        if (label != picture.labels.end()) labelled.insert(label->text);
+    }
+    EXPECT_EQ(labelled, contacts);
+}
+
 void ExpectNothingOverlaps(const Network& network, const std::string& trace) {
     SCOPED_TRACE(trace);
     const NetworkPicture picture = LayOutNetwork(network);
+    ExpectRecruitmentsLabelled(network, picture);
     std::vector<std::pair<PictureRect, std::string>> solid;  // boxes, labels, the legend
     for (std::size_t m = 0; m < picture.members.size(); ++m)
         solid.emplace_back(picture.members[m], "member " + std::to_string(m + 1));
