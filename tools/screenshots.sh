@@ -14,8 +14,8 @@ pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$scratch/named.pdf" docs/screenshots/
 # The same with profiles: each NPC headed by its name, its profile first.
 build/bin/dossier-cli --count 12 --seed 3 --profile --format roster-pdf --output "$scratch/profiled.pdf"
 pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$scratch/profiled.pdf" docs/screenshots/roster-page-profiles
-# A network of eight: its picture, the first page of its PDF.
-build/bin/dossier-cli --network 8 --seed 5 --format network-pdf --output "$scratch/network.pdf"
+# A network of eight, a recruitment and a twist among its ties: the first page of its PDF.
+build/bin/dossier-cli --network 8 --seed 10 --format network-pdf --output "$scratch/network.pdf"
 pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$scratch/network.pdf" docs/screenshots/network-8
 rm -rf "$scratch"
 ls docs/screenshots
